@@ -8,7 +8,7 @@ packages=(
   # toolchain
   g++ cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
   # Qt 6: Widgets, PrintSupport, Test (qt6-base-dev), Charts, platform plugins
-  qt6-base-dev qt6-charts-dev qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
   # lock-key state on X11 comes from XKB in libX11
   libx11-dev
   # tests and benchmarks
