@@ -57,15 +57,22 @@ std::variant<std::int32_t, BuildError> ReadVertexCount(std::string_view text);
 // token does not fit 32 bits (the caller reports GeneratorError).
 std::optional<std::vector<std::int32_t>> ParseGenerators(std::string_view text);
 
-std::int32_t Gcd(std::int32_t a, std::int32_t b);
-std::int32_t GcdOfList(const std::vector<std::int32_t>& values);
+// 64-bit results: Gcd(INT32_MIN, INT32_MIN) is 2^31, one more than a signed
+// 32-bit integer holds. A zero operand gives 0, not the other operand.
+std::int64_t Gcd(std::int32_t a, std::int32_t b);
+// Stops at the first 1, so a zero behind that point is never looked at.
+std::int64_t GcdOfList(const std::vector<std::int32_t>& values);
 
+// Empty matrix when n is outside 1..kMaxVertexCount.
 AdjacencyMatrix BuildAdjacency(std::int32_t n, const std::vector<std::int32_t>& generators);
 
-// Ascending vertices joined to v (column v of the adjacency).
+// Ascending vertices joined to v (column v of the adjacency); empty when v is
+// not a vertex.
 std::vector<std::int32_t> NeighbourList(const AdjacencyMatrix& adjacency, std::int32_t v);
 
-// Hop distance 2, 3, 4 or DISTANCE_FAR between two distinct, non-adjacent vertices.
+// Hop distance 2, 3, 4 or DISTANCE_FAR between two distinct, non-adjacent
+// vertices; 0 for the same vertex, 1 for adjacent ones, DISTANCE_FAR when
+// either is not a vertex.
 std::int32_t HopDistance(const AdjacencyMatrix& adjacency, std::int32_t target, std::int32_t from);
 
 // Distances of any graph given by its adjacency (one bounded search per vertex).
@@ -74,6 +81,7 @@ DistanceMatrix BuildDistanceMatrix(const AdjacencyMatrix& adjacency);
 // Distances of a circulant: one bounded search from vertex 0, the rest by rotation.
 DistanceMatrix BuildCirculantDistanceMatrix(const AdjacencyMatrix& adjacency);
 
+// Both read row 0 only. AveD of fewer than two vertices is 0, never a division by zero.
 std::int32_t ComputeDiameter(const DistanceMatrix& distances);
 double ComputeAverDiam(const DistanceMatrix& distances);
 

@@ -22,7 +22,9 @@ class SquareMatrix {
   T& at(std::int32_t r, std::int32_t c) { return cells_[index(r, c)]; }
   const T& at(std::int32_t r, std::int32_t c) const { return cells_[index(r, c)]; }
 
-  std::span<T> row(std::int32_t r) { return {cells_.data() + index(r, 0), static_cast<std::size_t>(n_)}; }
+  std::span<T> row(std::int32_t r) {
+    return {cells_.data() + index(r, 0), static_cast<std::size_t>(n_)};
+  }
   std::span<const T> row(std::int32_t r) const {
     return {cells_.data() + index(r, 0), static_cast<std::size_t>(n_)};
   }
