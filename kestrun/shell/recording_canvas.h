@@ -11,8 +11,8 @@ namespace kestrun {
 struct CanvasOp {
   enum class Kind { Brush, Pen, Fill, Move, Line, Text };
   Kind kind;
-  int x = 0;  // Fill: left; Brush/Pen: unused
-  int y = 0;  // Fill: top
+  int x = 0;   // Fill: left; Brush/Pen: unused
+  int y = 0;   // Fill: top
   int x2 = 0;  // Fill: right
   int y2 = 0;  // Fill: bottom
   Rgb colour;  // Brush/Pen: the colour set; Line: the pen in force
@@ -35,8 +35,12 @@ class RecordingCanvas : public Canvas {
   void FillRect(int left, int top, int right, int bottom) override {
     ops_.push_back({CanvasOp::Kind::Fill, left, top, right, bottom, brush_, {}});
   }
-  void MoveTo(int x, int y) override { ops_.push_back({CanvasOp::Kind::Move, x, y, 0, 0, pen_, {}}); }
-  void LineTo(int x, int y) override { ops_.push_back({CanvasOp::Kind::Line, x, y, 0, 0, pen_, {}}); }
+  void MoveTo(int x, int y) override {
+    ops_.push_back({CanvasOp::Kind::Move, x, y, 0, 0, pen_, {}});
+  }
+  void LineTo(int x, int y) override {
+    ops_.push_back({CanvasOp::Kind::Line, x, y, 0, 0, pen_, {}});
+  }
   void TextOut(int x, int y, const std::string& text) override {
     ops_.push_back({CanvasOp::Kind::Text, x, y, 0, 0, brush_, text});
   }

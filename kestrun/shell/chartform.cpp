@@ -1,0 +1,78 @@
+#include "chartform.h"
+
+#include <QValueAxis>
+#include <algorithm>
+#include <utility>
+
+#include "forms.h"
+
+namespace kestrun {
+
+void AppendPoint(QXYSeries& series, double x, double y) {
+  const QList<QPointF> points = series.points();
+  const auto after =
+      std::upper_bound(points.begin(), points.end(), x,
+                       [](double value, const QPointF& point) { return value < point.x(); });
+  series.insert(static_cast<int>(after - points.begin()), QPointF(x, y));
+}
+
+ChartForm::ChartForm(ChartSettings settings)
+    : Form(settings.caption, settings.outer), settings_(std::move(settings)) {
+  Label1 = new Label(this, QString(), QRect(settings_.labelPos, QSize(3, 13)));
+  Exit = MakeButton(this, QStringLiteral("Назад"), QRect(settings_.exitPos, QSize(75, 25)));
+  BuildChart();
+  SetTabOrder({Exit, ChartView});
+  connect(Exit, &QPushButton::clicked, this, &ChartForm::ExitClick);
+}
+
+void ChartForm::BuildChart() {
+  Chart1 = new QChart;
+  Chart1->setTitle(settings_.title);
+  Chart1->setBackgroundRoundness(0);
+
+  auto* bottom = new QValueAxis;
+  bottom->setRange(settings_.xMin, settings_.xMax);
+  bottom->setTickType(QValueAxis::TicksDynamic);
+  bottom->setTickAnchor(settings_.xMin);
+  bottom->setTickInterval(settings_.xIncrement);
+  bottom->setLabelFormat(QStringLiteral("%g"));
+  bottom->setTitleText(QStringLiteral("N"));
+
+  auto* left = new QValueAxis;
+  left->setRange(settings_.yMin, settings_.yMax);
+  left->setTickCount(static_cast<int>(settings_.yMax - settings_.yMin) + 1);
+  left->setLabelFormat(QStringLiteral("%g"));
+  left->setTitleText(QStringLiteral("D/AveD"));
+
+  Chart1->addAxis(bottom, Qt::AlignBottom);
+  Chart1->addAxis(left, Qt::AlignLeft);
+
+  Series1 = new QLineSeries;
+  Series1->setName(QStringLiteral("Диаметр"));
+  Series1->setColor(QColor(255, 0, 0));
+  Series2 = new QLineSeries;
+  Series2->setName(QStringLiteral("Ср.Диаметр"));
+  Series2->setColor(QColor(0, 128, 0));
+  for (QLineSeries* series : {Series1, Series2}) {
+    series->setPointsVisible(false);
+    series->setPointLabelsVisible(false);
+    Chart1->addSeries(series);
+    series->attachAxis(bottom);
+    series->attachAxis(left);
+  }
+
+  ChartView = new QChartView(Chart1, this);
+  ChartView->setGeometry(settings_.chartRect);
+}
+
+void ChartForm::FormActivate() {
+  Label1->SetCaption(QStringLiteral("Графики"));
+  for (std::size_t k = 0; k < settings_.x.size(); ++k) {
+    AppendPoint(*Series1, settings_.x[k], settings_.d[k]);
+    AppendPoint(*Series2, settings_.x[k], settings_.aveD[k]);
+  }
+}
+
+void ChartForm::ExitClick() { SwitchForm(this, *settings_.topologyForm); }
+
+}  // namespace kestrun

@@ -1,0 +1,69 @@
+#include "form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QPalette>
+
+#include "program.h"
+
+namespace kestrun {
+
+QFont FormFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+Form::Form(const QString& caption, const QRect& outer) : outer_(outer) {
+  setWindowTitle(caption);
+  setFont(FormFont());
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  // Until a window manager tells us the frame's size, the client takes the
+  // whole outer rectangle.
+  setGeometry(outer);
+  move(outer.topLeft());
+}
+
+void Form::Show() {
+  show();
+  FitOuterRect();
+  raise();
+  activateWindow();
+  // The platform reports activation later, or not at all without a window
+  // manager; making it active here runs FormActivate now, and the platform's
+  // own report then finds the window already active and changes nothing.
+  QApplication::setActiveWindow(this);
+}
+
+void Form::Hide() { hide(); }
+
+void Form::FitOuterRect() {
+  if (fitted_) return;
+  const QRect frame = frameGeometry();
+  const QRect client = geometry();
+  if (frame == client) return;  // no frame (yet): nothing to take away
+  fitted_ = true;
+  resize(outer_.width() - (frame.width() - client.width()),
+         outer_.height() - (frame.height() - client.height()));
+  move(outer_.topLeft());
+}
+
+bool Form::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    FitOuterRect();
+    FormActivate();
+  }
+  return QWidget::event(event);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (main_) QuitProgram();
+}
+
+}  // namespace kestrun

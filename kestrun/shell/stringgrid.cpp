@@ -1,0 +1,33 @@
+#include "stringgrid.h"
+
+#include <QHeaderView>
+
+#include "stringgridmodel.h"
+
+namespace kestrun {
+
+StringGrid::StringGrid(QWidget* parent, const QRect& rect, int colCount, int rowCount,
+                       int defaultColWidth, int defaultRowHeight)
+    : QTableView(parent), model_(new StringGridModel(colCount, rowCount, this)) {
+  setGeometry(rect);
+  setModel(model_);
+  // The fixed row and column take the place of headers.
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  horizontalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setDefaultSectionSize(defaultColWidth);
+  verticalHeader()->setDefaultSectionSize(defaultRowHeight);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTextElideMode(Qt::ElideNone);
+  setWordWrap(false);
+}
+
+int StringGrid::ColCount() const { return model_->columnCount(); }
+int StringGrid::RowCount() const { return model_->rowCount(); }
+void StringGrid::SetColCount(int count) { model_->Resize(count, RowCount()); }
+void StringGrid::SetRowCount(int count) { model_->Resize(ColCount(), count); }
+void StringGrid::SetCell(int col, int row, const QString& text) { model_->SetCell(col, row, text); }
+QString StringGrid::Cell(int col, int row) const { return model_->Cell(col, row); }
+
+}  // namespace kestrun

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "chartform.h"
+
+namespace kestrun {
+
+class TForm6 : public ChartForm {
+ public:
+  TForm6();
+};
+
+}  // namespace kestrun
