@@ -49,10 +49,13 @@ std::vector<Point> GlyphOrigins(const GenCubeConfig& config) {
   return origins;
 }
 
-void DrawGenCube(Canvas& canvas, const GenCubeConfig& config, std::unique_ptr<TMyKub>& lastKub) {
+void ClearCubeImage(Canvas& canvas) {
   canvas.SetBrushColor(kWhite);
   canvas.FillRect(0, 0, kCubeImageWidth, kCubeImageHeight);
   canvas.SetPenColor(kBlack);
+}
+
+void DrawGenCube(Canvas& canvas, const GenCubeConfig& config, std::unique_ptr<TMyKub>& lastKub) {
   for (const Point origin : GlyphOrigins(config)) {
     // The old glyph goes before the new one is made, so at most one lives.
     lastKub.reset();

@@ -43,8 +43,10 @@ std::vector<Point> GlyphOrigins(const GenCubeConfig& config);
 inline constexpr int kCubeImageWidth = 329;
 inline constexpr int kCubeImageHeight = 289;
 
-// Wipes the whole image white, sets a black pen, then draws every cell as a
-// glyph; lastKub ends up holding the final glyph.
+// Wipes the whole image white and leaves a black pen for the glyphs.
+void ClearCubeImage(Canvas& canvas);
+
+// Draws every cell as a glyph; lastKub ends up holding the final one.
 void DrawGenCube(Canvas& canvas, const GenCubeConfig& config, std::unique_ptr<TMyKub>& lastKub);
 
 }  // namespace kestrun
