@@ -10,8 +10,11 @@
 namespace kestrun {
 
 QFont FormFont() {
+  // The condensed face comes closest to the narrow bitmap fonts the layouts
+  // were measured with.
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
+  font.setStretch(QFont::SemiCondensed);
   font.setPixelSize(11);
   return font;
 }

@@ -9,7 +9,7 @@ RadioGroup::RadioGroup(QWidget* parent, const QString& caption, const QStringLis
     : QGroupBox(caption, parent) {
   setGeometry(rect);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 2, 4, 2);
+  layout->setContentsMargins(4, 0, 0, 0);
   layout->setSpacing(0);
   for (int i = 0; i < items.size(); ++i) {
     auto* button = new QRadioButton(items[i], this);

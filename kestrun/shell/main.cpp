@@ -1,0 +1,16 @@
+// The wizard's main block: every window is created hidden, the first one is
+// shown, and the program runs until that first window is closed.
+#include <QApplication>
+
+#include "forms.h"
+#include "formset.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // Closing any other window only hides it; the first window alone ends the
+  // program, and it does so itself.
+  QApplication::setQuitOnLastWindowClosed(false);
+  kestrun::FormSet forms;
+  kestrun::Form1->Show();
+  return QApplication::exec();
+}
