@@ -1,6 +1,5 @@
 // The circulant's adjacency matrix and the neighbour lists read from any
 // adjacency matrix.
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -29,14 +28,7 @@ AdjacencyMatrix BuildAdjacency(std::int32_t n, const std::vector<std::int32_t>& 
     row0[static_cast<std::size_t>(offset)] = 1;
     row0[static_cast<std::size_t>((n - offset) % n)] = 1;
   }
-  AdjacencyMatrix adjacency(n);
-  for (std::int32_t i = 0; i < n; ++i) {
-    // Row i is row 0 turned right by i places: [i][j] = row0[(j - i) mod n].
-    const auto row = adjacency.row(i);
-    std::copy(row0.end() - i, row0.end(), row.begin());
-    std::copy(row0.begin(), row0.end() - i, row.begin() + i);
-  }
-  return adjacency;
+  return AdjacencyMatrix::Circulant(row0);
 }
 
 std::vector<std::int32_t> NeighbourList(const AdjacencyMatrix& adjacency, std::int32_t v) {

@@ -97,7 +97,10 @@ std::vector<std::int32_t> SearchCirculantFromZero(const AdjacencyMatrix& adjacen
   std::vector<std::int32_t> frontier{0};
   std::vector<std::int32_t> next;
   dist[0] = 0;
-  for (std::int32_t level = 1; level <= kSearchDepth && !frontier.empty(); ++level) {
+  // Dense generator sets reach every vertex in a hop or two; the count lets
+  // the search stop there instead of trying every offset from every vertex.
+  std::int32_t reached = 1;
+  for (std::int32_t level = 1; level <= kSearchDepth && reached < n; ++level) {
     next.clear();
     for (const std::int32_t v : frontier) {
       for (const std::int32_t offset : offsets) {
@@ -105,6 +108,7 @@ std::vector<std::int32_t> SearchCirculantFromZero(const AdjacencyMatrix& adjacen
         if (dist[static_cast<std::size_t>(t)] != DISTANCE_FAR) continue;
         dist[static_cast<std::size_t>(t)] = level;
         next.push_back(t);
+        ++reached;
       }
     }
     frontier.swap(next);
@@ -135,16 +139,9 @@ DistanceMatrix BuildDistanceMatrix(const AdjacencyMatrix& adjacency) {
 
 DistanceMatrix BuildCirculantDistanceMatrix(const AdjacencyMatrix& adjacency) {
   const std::int32_t n = adjacency.size();
-  DistanceMatrix distances(n);
-  if (n == 0) return distances;
-  const auto row0 = SearchCirculantFromZero(adjacency);
-  for (std::int32_t i = 0; i < n; ++i) {
-    // d(i, j) = d(0, (j - i) mod n): row i is row 0 turned right by i places.
-    const auto row = distances.row(i);
-    std::copy(row0.end() - i, row0.end(), row.begin());
-    std::copy(row0.begin(), row0.end() - i, row.begin() + i);
-  }
-  return distances;
+  if (n == 0) return {};
+  // d(i, j) = d(0, (j - i) mod n): row i is row 0 turned right by i places.
+  return DistanceMatrix::Circulant(SearchCirculantFromZero(adjacency));
 }
 
 }  // namespace velmar

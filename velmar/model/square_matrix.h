@@ -16,6 +16,20 @@ class SquareMatrix {
   explicit SquareMatrix(std::int32_t n, T fill = T{})
       : n_(n), cells_(static_cast<std::size_t>(n) * static_cast<std::size_t>(n), fill) {}
 
+  // The matrix whose row r is row0 turned right by r places, [r][c] =
+  // row0[(c - r) mod n]: the shape of every circulant's adjacency and
+  // distances. Each cell is written once, which matters at large n.
+  static SquareMatrix Circulant(std::span<const T> row0) {
+    SquareMatrix m;
+    m.n_ = static_cast<std::int32_t>(row0.size());
+    m.cells_.reserve(row0.size() * row0.size());
+    for (std::size_t r = 0; r < row0.size(); ++r) {
+      m.cells_.insert(m.cells_.end(), row0.end() - r, row0.end());
+      m.cells_.insert(m.cells_.end(), row0.begin(), row0.end() - r);
+    }
+    return m;
+  }
+
   std::int32_t size() const { return n_; }
   bool empty() const { return n_ == 0; }
 
