@@ -1,5 +1,6 @@
 // The services every window relies on: activation, closing, the controls'
 // click rules, the grid, the image canvas and the integer conversion.
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -142,6 +143,18 @@ void FormLayerTest::comboBoxClicksOnlyWhenAnItemIsPicked() {
 
   combo.SetText(QStringLiteral("x"));
   QCOMPARE(clicks.count(), 0);
+
+  // Typing an item's text and leaving the box is still typing.
+  QLineEdit other(&parent);
+  parent.show();
+  combo.setFocus();
+  combo.SetText(QString());
+  QTest::keyClicks(&combo, "4");
+  other.setFocus();
+  QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(combo.lineEdit(), &focusOut);
+  QCOMPARE(clicks.count(), 0);
+  combo.SetText(QStringLiteral("x"));
 
   QTest::keyClick(&combo, Qt::Key_Down);  // choosing from the list
   QCOMPARE(clicks.count(), 1);
