@@ -1,6 +1,6 @@
 // Every window of the wizard, reachable from any handler so that it can show
-// or hide any other. Set when the windows are created at start-up; a window
-// whose part of the program is not built stays null.
+// or hide any other. Set when the windows are created at start-up (FormSet);
+// null before that and after the set is destroyed.
 #pragma once
 
 #include "form.h"

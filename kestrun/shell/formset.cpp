@@ -4,14 +4,10 @@
 #include "unit1.h"
 #include "unit2.h"
 #include "unit3.h"
-#include "unit6.h"
-#include "unit9.h"
-#ifdef KESTRUN_HAS_CUBE3D
 #include "unit5.h"
-#endif
-#ifdef KESTRUN_HAS_CIRCULANT
+#include "unit6.h"
 #include "unit7.h"
-#endif
+#include "unit9.h"
 
 namespace kestrun {
 namespace {
@@ -29,13 +25,9 @@ FormSet::FormSet() {
   Create<TForm1>(forms_, Form1)->SetMainWindow(true);
   Create<TForm2>(forms_, Form2);
   Create<TForm3>(forms_, Form3);
-#ifdef KESTRUN_HAS_CUBE3D
   Create<TForm5>(forms_, Form5);
-#endif
   Create<TForm6>(forms_, Form6);
-#ifdef KESTRUN_HAS_CIRCULANT
   Create<TForm7>(forms_, Form7);
-#endif
   Create<TForm9>(forms_, Form9);
 }
 

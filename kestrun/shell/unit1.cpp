@@ -48,8 +48,8 @@ void TForm1::NextClick() {
     default:
       return;
   }
-  // A topology window missing from this build leaves the chooser as it is
-  // rather than hiding the only visible window.
+  // Without its windows (before start-up has created them) the chooser stays
+  // as it is rather than hiding the only visible window.
   if (!target) return;
   // Showing the next window before hiding this one keeps a window of the
   // program on screen throughout.

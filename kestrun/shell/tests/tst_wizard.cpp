@@ -1,0 +1,317 @@
+// The wizard end to end: start-up, the navigation table, the first window's
+// reset on every return, the projection constants, closing windows and the
+// chart windows' points.
+#include <QValueAxis>
+#include <QtTest>
+
+#include "chartform.h"
+#include "diameter_series.h"
+#include "forms.h"
+#include "formset.h"
+#include "program.h"
+#include "projection.h"
+#include "unit1.h"
+#include "unit2.h"
+
+using namespace kestrun;
+
+Q_DECLARE_METATYPE(kestrun::Form**)
+
+namespace {
+
+TForm1& First() { return static_cast<TForm1&>(*Form1); }
+ChartForm& Chart(Form* form) { return static_cast<ChartForm&>(*form); }
+
+// The one visible window of the wizard, or null when none or several are.
+Form* Visible() {
+  Form* visible = nullptr;
+  for (Form* form : {Form1, Form2, Form3, Form5, Form6, Form7, Form9}) {
+    if (!form || !form->isVisible()) continue;
+    if (visible) return nullptr;
+    visible = form;
+  }
+  return visible;
+}
+
+void ClickButton(Form* form, const QString& caption) {
+  for (QPushButton* button : form->findChildren<QPushButton*>()) {
+    if (button->text() == caption) {
+      button->click();
+      return;
+    }
+  }
+  QFAIL(qPrintable(QStringLiteral("no button ") + caption));
+}
+
+void ChooseType(int index) {
+  First().RadioGroup1->Item(index)->click();
+  First().Next->click();
+}
+
+QList<QPointF> Unique(QList<QPointF> points) {
+  points.erase(std::unique(points.begin(), points.end()), points.end());
+  return points;
+}
+
+}  // namespace
+
+class WizardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+  void startsWithOnlyTheChooserVisible();
+  void projectionConstantsOnEveryActivation();
+  void checkingATypeEnablesNext_data();
+  void checkingATypeEnablesNext();
+  void nextWithoutATypeDoesNothing();
+  void navigationTable_data();
+  void navigationTable();
+  void clickingBackIntoTheChooserResetsIt();
+  void exitAndClosingTheChooserEndTheProgram();
+  void closingAnotherWindowOnlyHidesIt();
+  void hypercubeChartAfterOneAndTwoVisits();
+  void chartSettings_data();
+  void chartSettings();
+  void pointsAreKeptInAscendingX();
+
+ private:
+  std::unique_ptr<FormSet> forms_;
+  int quits_ = 0;
+  QStringList messages_;
+};
+
+void WizardTest::initTestCase() {
+  SetQuitHandler([this] { ++quits_; });
+  SetMessageSink([this](const QString& text) { messages_ << text; });
+}
+
+void WizardTest::init() {
+  quits_ = 0;
+  messages_.clear();
+  forms_ = std::make_unique<FormSet>();
+  Form1->Show();
+}
+
+void WizardTest::cleanup() {
+  forms_.reset();
+  QVERIFY(!Form1 && !Form2 && !Form3 && !Form5 && !Form6 && !Form7 && !Form9);
+}
+
+void WizardTest::startsWithOnlyTheChooserVisible() {
+  QCOMPARE(Visible(), Form1);
+  QVERIFY(Form1->IsMainWindow());
+  for (Form* form : {Form2, Form3, Form6, Form9}) {
+    QVERIFY(form);
+    QVERIFY(!form->IsMainWindow());
+  }
+  QCOMPARE(Form1->windowTitle(), QStringLiteral("ЛР №2"));
+  QCOMPARE(Form1->OuterRect(), QRect(245, 205, 304, 192));
+  QCOMPARE(First().RadioGroup1->ItemIndex(), -1);
+  QVERIFY(!First().Next->isEnabled());
+  QVERIFY(First().Exit->isEnabled());
+  QCOMPARE(First().Label1->text(), QStringLiteral("Сравнительная оценка параметров "));
+  QCOMPARE(First().Label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  QVERIFY(First().Label1->font().italic());
+  QCOMPARE(First().Label1->font().pixelSize(), 13);
+  QCOMPARE(First().RadioGroup1->title(), QStringLiteral("Тип КС"));
+  QCOMPARE(First().RadioGroup1->Item(2)->text(), QStringLiteral("циркулянта"));
+}
+
+void WizardTest::projectionConstantsOnEveryActivation() {
+  gProjection = {};
+  Form1->Hide();
+  Form1->Show();
+  QCOMPARE(gProjection.Cos10, 0.9848231136790973);
+  QCOMPARE(gProjection.Sin10, 0.17356104045380674);
+  QCOMPARE(gProjection.Cos45, 0.7073882691671998);
+  QCOMPARE(gProjection.Sin45, 0.706825181105366);
+  QCOMPARE(FirstAxisStep(100), (Step{98, 17}));
+  QCOMPARE(SecondAxisStep(100), (Step{-71, 71}));
+  QCOMPARE(FirstAxisStep(230), (Step{227, 40}));
+  QCOMPARE(SecondAxisStep(150), (Step{-106, 106}));
+  QCOMPARE(FirstAxisStep(55), (Step{54, 10}));
+  QCOMPARE(SecondAxisStep(55), (Step{-39, 39}));
+  // Halfway values go to the even neighbour.
+  QCOMPARE(RoundHalfEven(2.5L), 2);
+  QCOMPARE(RoundHalfEven(3.5L), 4);
+  QCOMPARE(RoundHalfEven(-2.5L), -2);
+}
+
+void WizardTest::checkingATypeEnablesNext_data() {
+  QTest::addColumn<int>("type");
+  QTest::newRow("binary hypercube") << 0;
+  QTest::newRow("generalized cube") << 1;
+  QTest::newRow("circulant") << 2;
+}
+
+void WizardTest::checkingATypeEnablesNext() {
+  QFETCH(int, type);
+  First().RadioGroup1->Item(type)->click();
+  QVERIFY(First().Next->isEnabled());
+  QCOMPARE(First().RadioGroup1->ItemIndex(), type);
+}
+
+void WizardTest::nextWithoutATypeDoesNothing() {
+  First().NextClick();
+  QCOMPARE(Visible(), Form1);
+}
+
+void WizardTest::navigationTable_data() {
+  QTest::addColumn<int>("type");
+  QTest::addColumn<Form**>("topology");
+  QTest::addColumn<Form**>("chart");
+  QTest::addColumn<QString>("back");
+  QTest::addColumn<QString>("toChart");
+  QTest::newRow("binary hypercube") << 0 << &Form2 << &Form3 << "Назад"
+                                    << "График D/AveD";
+  QTest::newRow("generalized cube") << 1 << &Form5 << &Form6 << "Назад"
+                                    << "График D/AveD";
+  QTest::newRow("circulant") << 2 << &Form7 << &Form9 << "Назад"
+                             << "График D/AveD";
+}
+
+void WizardTest::navigationTable() {
+  QFETCH(int, type);
+  QFETCH(Form**, topology);
+  QFETCH(Form**, chart);
+  QFETCH(QString, back);
+  QFETCH(QString, toChart);
+  QVERIFY(*topology && *chart);
+
+  ChooseType(type);
+  QCOMPARE(Visible(), *topology);
+  QVERIFY(QApplication::activeWindow() == *topology);
+
+  ClickButton(*topology, toChart);
+  QCOMPARE(Visible(), *chart);
+  ClickButton(*chart, back);
+  QCOMPARE(Visible(), *topology);
+  ClickButton(*topology, toChart);
+  QCOMPARE(Visible(), *chart);
+  ClickButton(*chart, back);
+  ClickButton(*topology, back);
+
+  // Back at the chooser, which starts afresh.
+  QCOMPARE(Visible(), Form1);
+  QCOMPARE(First().RadioGroup1->ItemIndex(), -1);
+  QVERIFY(!First().Next->isEnabled());
+  QCOMPARE(quits_, 0);
+  QVERIFY(messages_.isEmpty());
+}
+
+void WizardTest::clickingBackIntoTheChooserResetsIt() {
+  First().RadioGroup1->Item(1)->click();
+  QApplication::setActiveWindow(Form3);  // another window of the program had the focus
+  QApplication::setActiveWindow(Form1);
+  QCOMPARE(First().RadioGroup1->ItemIndex(), -1);
+  QVERIFY(!First().Next->isEnabled());
+}
+
+void WizardTest::exitAndClosingTheChooserEndTheProgram() {
+  First().Exit->click();
+  QCOMPARE(quits_, 1);
+  QVERIFY(!Form1->isVisible());
+
+  Form1->Show();
+  QVERIFY(Form1->close());
+  QCOMPARE(quits_, 2);
+}
+
+void WizardTest::closingAnotherWindowOnlyHidesIt() {
+  ChooseType(0);
+  QCOMPARE(Visible(), Form2);
+  QVERIFY(Form2->close());
+  QVERIFY(!Form2->isVisible());
+  QVERIFY(!Form1->isVisible());  // no other window is shown
+  QCOMPARE(quits_, 0);
+
+  Form2->Show();  // the window lives on and can be shown again
+  QCOMPARE(Visible(), Form2);
+  static_cast<TForm2*>(Form2)->DiamClick();
+  QVERIFY(Form3->close());
+  QCOMPARE(quits_, 0);
+}
+
+void WizardTest::hypercubeChartAfterOneAndTwoVisits() {
+  ChartForm& chart = Chart(Form3);
+  QCOMPARE(chart.Label1->Caption(), QString());
+  QCOMPARE(chart.Series1->count(), 0);
+
+  ChooseType(0);
+  ClickButton(Form2, QStringLiteral("График D/AveD"));
+  QCOMPARE(chart.Label1->Caption(), QStringLiteral("Графики"));
+  const QList<QPointF> diameters{{2, 1}, {4, 2}, {8, 3}, {16, 4}, {32, 5}};
+  const QList<QPointF> averages{
+      {2, 1}, {4, 4.0 / 3.0}, {8, 12.0 / 7.0}, {16, 32.0 / 15.0}, {32, 80.0 / 31.0}};
+  QCOMPARE(chart.Series1->points(), diameters);
+  QCOMPARE(chart.Series2->points(), averages);
+
+  // A second visit appends the same points again: the picture stays.
+  ClickButton(Form3, QStringLiteral("Назад"));
+  ClickButton(Form2, QStringLiteral("График D/AveD"));
+  QCOMPARE(chart.Series1->count(), 10);
+  QCOMPARE(chart.Series2->count(), 10);
+  QCOMPARE(Unique(chart.Series1->points()), diameters);
+  QCOMPARE(Unique(chart.Series2->points()), averages);
+}
+
+void WizardTest::chartSettings_data() {
+  QTest::addColumn<Form**>("form");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QRectF>("ranges");  // x min, y min, x span, y span
+  QTest::addColumn<double>("increment");
+  QTest::newRow("hypercube") << &Form3 << "Двоичный гиперкуб"
+                             << "График изменения диаметра и среднего диаметра"
+                             << QRectF(2, 1, 30, 4) << 2.0;
+  QTest::newRow("generalized cube")
+      << &Form6 << "Обобщенный гиперкуб"
+      << "Графики изменения диаметра и среднего диаметра" << QRectF(24, 0, 6, 7) << 3.0;
+  QTest::newRow("circulant") << &Form9 << "Циркулянта"
+                             << "Графики диаметра и среднего диаметра" << QRectF(35, 0, 6, 4)
+                             << 1.0;
+}
+
+void WizardTest::chartSettings() {
+  QFETCH(Form**, form);
+  QFETCH(QString, caption);
+  QFETCH(QString, title);
+  QFETCH(QRectF, ranges);
+  QFETCH(double, increment);
+  ChartForm& chart = Chart(*form);
+  QCOMPARE(chart.windowTitle(), caption);
+  QCOMPARE(chart.Chart1->title(), title);
+  const auto* x = qobject_cast<QValueAxis*>(chart.Chart1->axes(Qt::Horizontal).value(0));
+  const auto* y = qobject_cast<QValueAxis*>(chart.Chart1->axes(Qt::Vertical).value(0));
+  QVERIFY(x && y);
+  QCOMPARE(x->min(), ranges.left());
+  QCOMPARE(x->max(), ranges.right());
+  QCOMPARE(x->tickInterval(), increment);
+  QCOMPARE(y->min(), ranges.top());
+  QCOMPARE(y->max(), ranges.bottom());
+  QCOMPARE(x->titleText(), QStringLiteral("N"));
+  QCOMPARE(y->titleText(), QStringLiteral("D/AveD"));
+  QCOMPARE(chart.Series1->name(), QStringLiteral("Диаметр"));
+  QCOMPARE(chart.Series1->color(), QColor(255, 0, 0));
+  QCOMPARE(chart.Series2->name(), QStringLiteral("Ср.Диаметр"));
+  QCOMPARE(chart.Series2->color(), QColor(0, 128, 0));
+  QVERIFY(!chart.Series1->pointsVisible() && !chart.Series2->pointsVisible());
+  QCOMPARE(chart.ChartView->height(), 265);
+  QCOMPARE(chart.Exit->text(), QStringLiteral("Назад"));
+}
+
+void WizardTest::pointsAreKeptInAscendingX() {
+  QLineSeries series;
+  AppendPoint(series, 8, 3);
+  AppendPoint(series, 2, 1);
+  AppendPoint(series, 32, 5);
+  AppendPoint(series, 4, 2);
+  AppendPoint(series, 4, 7);  // equal x: after the earlier one
+  QCOMPARE(series.points(), (QList<QPointF>{{2, 1}, {4, 2}, {4, 7}, {8, 3}, {32, 5}}));
+}
+
+QTEST_MAIN(WizardTest)
+#include "tst_wizard.moc"
