@@ -4,17 +4,30 @@
 // graphs it is given small.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "circulant.h"
 
 namespace velmar::literal {
 
-inline std::vector<std::int32_t> Neighbours(const AdjacencyMatrix& adjacency, std::int32_t v) {
-  std::vector<std::int32_t> list;
+// Graphs given to the expansion stay this small, so a neighbour list fits a
+// fixed array; rebuilding one then costs a column pass and no allocation,
+// which keeps the sweep affordable under the sanitizers and valgrind.
+inline constexpr std::int32_t kMaxVertices = 128;
+
+struct NeighbourList {
+  std::array<std::int32_t, kMaxVertices> vertices;
+  std::int32_t count = 0;
+  const std::int32_t* begin() const { return vertices.data(); }
+  const std::int32_t* end() const { return vertices.data() + count; }
+};
+
+inline NeighbourList Neighbours(const AdjacencyMatrix& adjacency, std::int32_t v) {
+  NeighbourList list;
   for (std::int32_t r = 0; r < adjacency.size(); ++r) {
-    if (adjacency.at(r, v) == 1) list.push_back(r);
+    if (adjacency.at(r, v) == 1) list.vertices[static_cast<std::size_t>(list.count++)] = r;
   }
   return list;
 }
@@ -45,8 +58,10 @@ inline std::int32_t HopDistance(const AdjacencyMatrix& m, std::int32_t target, s
   return DISTANCE_FAR;
 }
 
+// Empty for a graph beyond kMaxVertices, which fails any comparison.
 inline DistanceMatrix BuildDistanceMatrix(const AdjacencyMatrix& adjacency) {
   const std::int32_t n = adjacency.size();
+  if (n > kMaxVertices) return {};
   DistanceMatrix distances(n);
   for (std::int32_t i = 0; i < n; ++i) {
     for (std::int32_t j = 0; j < n; ++j) {
