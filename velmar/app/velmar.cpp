@@ -38,11 +38,11 @@ bool IsPrintFlag(const QString& argument) {
 CommandLineInfo ParseCommandLine(const QStringList& arguments) {
   CommandLineInfo info;
   bool printRequested = false;
+  // A slash starts a path here, so only the print flag is read as a switch.
   for (const QString& argument : arguments.mid(1)) {
     if (IsPrintFlag(argument)) {
       printRequested = true;
-    } else if (!argument.startsWith(QLatin1Char('/')) && !argument.startsWith(QLatin1Char('-')) &&
-               info.fileName.isEmpty()) {
+    } else if (!argument.startsWith(QLatin1Char('-')) && info.fileName.isEmpty()) {
       info.fileName = argument;
     }
   }

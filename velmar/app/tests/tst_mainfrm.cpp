@@ -1,0 +1,261 @@
+// The main window against its tables: menus, accelerators, toolbar, status
+// bar, the bar toggles and the CS > Circular command.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QtTest>
+
+#include "circulardlg.h"
+#include "mainfrm.h"
+#include "messagecapture.h"
+#include "resources.h"
+#include "velmardoc.h"
+
+namespace {
+
+int IdOf(const QAction* action) { return action->isSeparator() ? 0 : action->data().toInt(); }
+
+template <typename T>
+T* Control(const QWidget& dialog, int id) {
+  for (QWidget* child : dialog.findChildren<QWidget*>()) {
+    if (child->property("controlId").toInt() == id) return qobject_cast<T*>(child);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+class TestMainFrm : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    frame_ = std::make_unique<CMainFrame>();
+    frame_->SetActiveDocument(&document_);
+    frame_->show();
+  }
+  void cleanup() { frame_.reset(); }
+
+  void menuBarHoldsTheMenusInOrder() {
+    QStringList titles;
+    for (QAction* action : frame_->menuBar()->actions()) titles << action->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Help", "CS"}));
+  }
+
+  void menusHoldTheItemsInOrder_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<int>>("ids");
+    QTest::newRow("File") << 0
+                          << QStringList{"&New\tCtrl+N",
+                                         "&Open...\tCtrl+O",
+                                         "&Save\tCtrl+S",
+                                         "Save &As...",
+                                         "",
+                                         "&Print...\tCtrl+P",
+                                         "Print Pre&view",
+                                         "P&rint Setup...",
+                                         "",
+                                         "Recent File",
+                                         "",
+                                         "E&xit"}
+                          << QList<int>{57600, 57601, 57603, 57604, 0, 57607,
+                                        57609, 57606, 0,     57616, 0, 57665};
+    QTest::newRow("Edit") << 1
+                          << QStringList{"&Undo\tCtrl+Z", "", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                         "&Paste\tCtrl+V"}
+                          << QList<int>{57643, 0, 57635, 57634, 57637};
+    QTest::newRow("View") << 2 << QStringList{"&Toolbar", "&Status Bar"}
+                          << QList<int>{59392, 59393};
+    QTest::newRow("Help") << 3 << QStringList{"&About Velmar..."} << QList<int>{57664};
+    QTest::newRow("CS") << 4 << QStringList{"Circular"} << QList<int>{32771};
+  }
+  void menusHoldTheItemsInOrder() {
+    QFETCH(int, menu);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<int>, ids);
+    const QList<QAction*> items = frame_->menuBar()->actions().at(menu)->menu()->actions();
+    QStringList actualTexts;
+    QList<int> actualIds;
+    for (QAction* item : items) {
+      if (!item->isVisible()) continue;
+      actualTexts << item->text();
+      actualIds << IdOf(item);
+    }
+    QCOMPARE(actualTexts, texts);
+    QCOMPARE(actualIds, ids);
+  }
+
+  void recentPlaceholderIsDisabledUntilFilesAreKnown() {
+    QAction* placeholder = nullptr;
+    for (QAction* item : frame_->FileMenu()->actions()) {
+      if (IdOf(item) == velmar::ID_FILE_MRU_FILE1) placeholder = item;
+    }
+    QVERIFY(placeholder != nullptr);
+    QVERIFY(!placeholder->isEnabled());
+    frame_->SetRecentFiles({QStringLiteral("/tmp/b"), QStringLiteral("/tmp/a")});
+    QVERIFY(!placeholder->isVisible());
+    const QList<QAction*> recent = frame_->RecentFileActions();
+    QCOMPARE(recent.size(), 2);
+    QCOMPARE(recent[0]->text(), QStringLiteral("&1 /tmp/b"));
+    QCOMPARE(IdOf(recent[1]), velmar::ID_FILE_MRU_FILE1 + 1);
+    QCOMPARE(recent[1]->statusTip(), QStringLiteral("Open this document"));
+    QVERIFY(frame_->FileMenu()->actions().indexOf(recent[1]) <
+            frame_->FileMenu()->actions().indexOf(frame_->Action(velmar::ID_APP_EXIT)));
+    frame_->SetRecentFiles({});
+    QVERIFY(placeholder->isVisible());
+  }
+
+  void acceleratorsReachTheirCommands_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("id");
+    for (const velmar::Accelerator& accelerator : velmar::Accelerators()) {
+      QTest::newRow(accelerator.keys) << QString::fromLatin1(accelerator.keys) << accelerator.id;
+    }
+  }
+  void acceleratorsReachTheirCommands() {
+    QFETCH(QString, keys);
+    QFETCH(int, id);
+    QAction* action = frame_->Action(id);
+    QVERIFY(action != nullptr);
+    QVERIFY(action->shortcuts().contains(QKeySequence(keys)));
+  }
+
+  void editCommandsAreDisabledEverywhere() {
+    for (int id :
+         {velmar::ID_EDIT_UNDO, velmar::ID_EDIT_CUT, velmar::ID_EDIT_COPY, velmar::ID_EDIT_PASTE}) {
+      QVERIFY(!frame_->Action(id)->isEnabled());
+      if (id == velmar::ID_EDIT_UNDO) continue;
+      QWidget* button = frame_->ToolBar()->widgetForAction(frame_->Action(id));
+      QVERIFY(button != nullptr);
+      QVERIFY(!button->isEnabled());
+    }
+  }
+
+  void paneKeysDoNothing() {
+    QSignalSpy next(frame_->Action(velmar::ID_NEXT_PANE), &QAction::triggered);
+    QTest::keyClick(frame_.get(), Qt::Key_F6);
+    QTest::keyClick(frame_.get(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(document_.GetVertexCount(), 0);
+    QVERIFY(frame_->isVisible());
+  }
+
+  void toolbarButtonsInOrderWithImagesAndTips() {
+    QList<int> ids;
+    for (QAction* action : frame_->ToolBar()->actions()) ids << IdOf(action);
+    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664}));
+    QCOMPARE(frame_->ToolBar()->iconSize(), QSize(16, 15));
+    const QStringList tips{"New", "Open", "Save", "", "Cut", "Copy", "Paste", "", "Print", "About"};
+    const QList<QAction*> actions = frame_->ToolBar()->actions();
+    for (int i = 0; i < actions.size(); ++i) {
+      if (actions[i]->isSeparator()) continue;
+      QCOMPARE(actions[i]->toolTip(), tips[i]);
+      QVERIFY(!actions[i]->icon().isNull());
+    }
+  }
+
+  void promptsComeFromTheStringTable_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("new") << 57600 << "Create a new document";
+    QTest::newRow("save as") << 57604 << "Save the active document with a new name";
+    QTest::newRow("preview") << 57609 << "Display full pages";
+    QTest::newRow("exit") << 57665 << "Quit the application; prompts to save documents";
+    QTest::newRow("status bar") << 59393 << "Show or hide the status bar";
+    QTest::newRow("circular has none") << 32771 << "";
+  }
+  void promptsComeFromTheStringTable() {
+    QFETCH(int, id);
+    QFETCH(QString, prompt);
+    QCOMPARE(frame_->Action(id)->statusTip(), prompt);
+  }
+
+  void statusPromptReplacesReadyWhilePointing() {
+    QCOMPARE(frame_->MessagePane()->text(), QStringLiteral("Ready"));
+    frame_->Action(velmar::ID_FILE_OPEN)->showStatusText(frame_.get());
+    QCOMPARE(frame_->statusBar()->currentMessage(), QStringLiteral("Open an existing document"));
+    QStatusTipEvent leave{QString()};
+    QCoreApplication::sendEvent(frame_.get(), &leave);
+    QVERIFY(frame_->statusBar()->currentMessage().isEmpty());
+    QVERIFY(frame_->MessagePane()->isVisible());
+  }
+
+  void indicatorPanesShowTheLockKeys() {
+    QList<int> order;
+    for (int id : velmar::StatusIndicators()) order << id;
+    QCOMPARE(order, (QList<int>{59137, 59138, 59139}));
+    frame_->ShowIndicators(LockKeyState{true, false, true});
+    QCOMPARE(frame_->IndicatorPane(velmar::ID_INDICATOR_CAPS)->text(), QStringLiteral("CAP"));
+    QVERIFY(frame_->IndicatorPane(velmar::ID_INDICATOR_NUM)->text().isEmpty());
+    QCOMPARE(frame_->IndicatorPane(velmar::ID_INDICATOR_SCRL)->text(), QStringLiteral("SCRL"));
+    frame_->ShowIndicators(LockKeyState{false, true, false});
+    QVERIFY(frame_->IndicatorPane(velmar::ID_INDICATOR_CAPS)->text().isEmpty());
+    QCOMPARE(frame_->IndicatorPane(velmar::ID_INDICATOR_NUM)->text(), QStringLiteral("NUM"));
+  }
+
+  void offscreenLockKeysReadOff() { QCOMPARE(ReadLockKeys(), LockKeyState{}); }
+
+  void barTogglesCarryTheirCheckMarks_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("toolbar") << int(velmar::ID_VIEW_TOOLBAR);
+    QTest::newRow("status bar") << int(velmar::ID_VIEW_STATUS_BAR);
+  }
+  void barTogglesCarryTheirCheckMarks() {
+    QFETCH(int, id);
+    QWidget* bar = id == velmar::ID_VIEW_TOOLBAR ? static_cast<QWidget*>(frame_->ToolBar())
+                                                 : frame_->statusBar();
+    QAction* toggle = frame_->Action(id);
+    QVERIFY(toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(bar->isVisible());
+    QVERIFY(toggle->isChecked());
+  }
+
+  void circularThenCancelLeavesTheDocument() {
+    RunCircular([](CCircularDlg& dialog) { dialog.reject(); });
+    QCOMPARE(document_.GetVertexCount(), 0);
+  }
+
+  void circularBuildThenCancelKeepsTheBuild() {
+    velmar::test::MessageCapture capture;
+    RunCircular([](CCircularDlg& dialog) {
+      Control<QLineEdit>(dialog, velmar::IDC_EDIT_VERTICES)->setText(QStringLiteral("8"));
+      Control<QLineEdit>(dialog, velmar::IDC_EDIT_GENERATORS)->setText(QStringLiteral("1 2"));
+      dialog.OnBnClickedBuild();
+      dialog.reject();
+    });
+    QVERIFY(capture.messages.isEmpty());
+    QCOMPARE(document_.GetVertexCount(), 8);
+  }
+
+ private:
+  template <typename Action>
+  void RunCircular(Action act) {
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      auto* dialog = dynamic_cast<CCircularDlg*>(modal);
+      if (dialog == nullptr) {
+        if (modal != nullptr) modal->close();
+        return;
+      }
+      seen = true;
+      act(*dialog);
+    });
+    frame_->Action(velmar::ID_CS_CIRCULAR)->trigger();
+    QVERIFY(seen);
+  }
+
+  CVelmarDoc document_;
+  std::unique_ptr<CMainFrame> frame_;
+};
+
+QTEST_MAIN(TestMainFrm)
+#include "tst_mainfrm.moc"

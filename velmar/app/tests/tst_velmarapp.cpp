@@ -1,0 +1,223 @@
+// The application as a whole: start-up and the command line, Save and Open
+// with their failures, the recent-file list across a restart, and the print
+// request.
+#include <QAction>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "circulant.h"
+#include "mainfrm.h"
+#include "messagecapture.h"
+#include "resources.h"
+#include "velmar.h"
+#include "velmardoc.h"
+
+using velmar::test::MessageCapture;
+
+namespace {
+
+int CountPdfPages(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  const QString content = QString::fromLatin1(file.readAll());
+  return static_cast<int>(content.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+void StoreCirculant(CVelmarDoc& document) {
+  const auto model = std::get<velmar::CirculantModel>(velmar::BuildCirculant("8", "1 2"));
+  document.SetVertexCount(model.vertexCount);
+  document.AllocateMatrix();
+  document.CopyMatrix(model.adjacency);
+}
+
+}  // namespace
+
+class TestVelmarApp : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(settingsDir_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+  }
+  void init() {
+    CVelmarApp::SetApplicationNames();
+    QSettings().clear();
+    QVERIFY(files_.isValid());
+  }
+
+  void startsUntitledAndEmpty() {
+    CVelmarApp app;
+    QCOMPARE(app.InitInstance({"velmar"}), CVelmarApp::StartResult::Run);
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Untitled - Velmar"));
+    QCOMPARE(app.Document()->GetVertexCount(), 0);
+    QVERIFY(app.RecentFiles().Entries().isEmpty());
+    QVERIFY(app.MainFrame()->RecentFileActions().isEmpty());
+  }
+
+  void settingsLiveUnderTheApplicationKey() {
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    QVERIFY(app.SaveTo(File("kept")));
+    QSettings settings;
+    QCOMPARE(settings.organizationName(), QStringLiteral("Local AppWizard-Generated Applications"));
+    QCOMPARE(settings.applicationName(), QStringLiteral("Velmar"));
+    QVERIFY(settings.fileName().startsWith(settingsDir_.path()));
+    QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(), File("kept"));
+  }
+
+  void saveCreatesAnEmptyFileAndNamesTheDocument() {
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    StoreCirculant(*app.Document());
+    MessageCapture capture;
+    QVERIFY(app.SaveTo(File("ring.vel")));
+    QVERIFY(capture.messages.isEmpty());
+    QVERIFY(QFileInfo::exists(File("ring.vel")));
+    QCOMPARE(QFileInfo(File("ring.vel")).size(), 0);
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("ring.vel - Velmar"));
+    QCOMPARE(app.RecentFiles().Entries(), QStringList{File("ring.vel")});
+    QCOMPARE(app.Document()->GetVertexCount(), 8);
+  }
+
+  void failedSaveSaysSoAndChangesNothing() {
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    MessageCapture capture;
+    const QString target = File("missing/folder/ring.vel");
+    QVERIFY(!app.SaveTo(target));
+    QCOMPARE(capture.messages.size(), 1);
+    QVERIFY(capture.messages.front().text.contains(target));
+    QCOMPARE(capture.messages.front().caption, QStringLiteral("Velmar"));
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Untitled - Velmar"));
+    QVERIFY(app.RecentFiles().Entries().isEmpty());
+  }
+
+  void recentFilesSurviveARestartLatestFirst() {
+    {
+      CVelmarApp first;
+      first.InitInstance({"velmar"});
+      for (const char* name : {"a", "b", "c", "d", "e"}) QVERIFY(first.SaveTo(File(name)));
+      QVERIFY(first.OpenFile(File("b")));
+    }
+    CVelmarApp second;
+    second.InitInstance({"velmar"});
+    const QStringList expected{File("b"), File("e"), File("d"), File("c")};
+    QCOMPARE(second.RecentFiles().Entries(), expected);
+    const QList<QAction*> actions = second.MainFrame()->RecentFileActions();
+    QCOMPARE(actions.size(), 4);
+    QCOMPARE(actions[0]->text(), QStringLiteral("&1 ") + File("b"));
+  }
+
+  void recentFileOpensAsOpenDoes() {
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    QVERIFY(app.SaveTo(File("one")));
+    QVERIFY(app.SaveTo(File("two")));
+    app.MainFrame()->RecentFileActions().at(1)->trigger();
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("one - Velmar"));
+    QCOMPARE(app.RecentFiles().Entries().front(), File("one"));
+  }
+
+  void vanishedRecentFileLeavesTheList() {
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    QVERIFY(app.SaveTo(File("stays")));
+    QVERIFY(app.SaveTo(File("goes")));
+    app.OnFileNew();
+    StoreCirculant(*app.Document());
+    QVERIFY(QFile::remove(File("goes")));
+    MessageCapture capture;
+    app.OnOpenRecentFile(0);
+    QCOMPARE(capture.messages.size(), 1);
+    QVERIFY(capture.messages.front().text.contains(File("goes")));
+    QCOMPARE(app.RecentFiles().Entries(), QStringList{File("stays")});
+    QCOMPARE(app.MainFrame()->RecentFileActions().size(), 1);
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Untitled - Velmar"));
+    QCOMPARE(app.Document()->GetVertexCount(), 8);
+    CVelmarApp restarted;
+    restarted.InitInstance({"velmar"});
+    QCOMPARE(restarted.RecentFiles().Entries(), QStringList{File("stays")});
+  }
+
+  void newAndOpenKeepTheCirculant() {
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    StoreCirculant(*app.Document());
+    QVERIFY(app.SaveTo(File("saved")));
+    app.OnFileNew();
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Untitled - Velmar"));
+    QCOMPARE(app.Document()->GetVertexCount(), 8);
+    QVERIFY(app.OpenFile(File("saved")));
+    QCOMPARE(app.Document()->GetVertexCount(), 8);
+    QCOMPARE(app.Document()->GetPathName(), File("saved"));
+  }
+
+  void commandLineOpensAFile() {
+    QFile(File("given")).open(QIODevice::WriteOnly);
+    CVelmarApp app;
+    QCOMPARE(app.InitInstance({"velmar", File("given")}), CVelmarApp::StartResult::Run);
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("given - Velmar"));
+    QCOMPARE(app.RecentFiles().Entries(), QStringList{File("given")});
+  }
+
+  void commandLineWithAMissingFileStartsUntitled() {
+    MessageCapture capture;
+    CVelmarApp app;
+    QCOMPARE(app.InitInstance({"velmar", File("absent")}), CVelmarApp::StartResult::Run);
+    QCOMPARE(capture.messages.size(), 1);
+    QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Untitled - Velmar"));
+  }
+
+  void printRequestPrintsOnePageAndEnds() {
+    QFile(File("picture")).open(QIODevice::WriteOnly);
+    const QString pdf = File("out.pdf");
+    CVelmarApp app;
+    app.SetPrinterFactory([pdf] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdf);
+      return printer;
+    });
+    MessageCapture capture;
+    QCOMPARE(app.InitInstance({"velmar", "/p", File("picture")}), CVelmarApp::StartResult::Done);
+    QVERIFY(capture.messages.isEmpty());
+    QCOMPARE(CountPdfPages(pdf), 1);
+    QVERIFY(!app.MainFrame()->isVisible());
+  }
+
+  void printRequestWithoutPrinterSaysSoAndFails() {
+    QFile(File("picture")).open(QIODevice::WriteOnly);
+    CVelmarApp app;
+    app.SetPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
+    MessageCapture capture;
+    QCOMPARE(app.InitInstance({"velmar", "/p", File("picture")}), CVelmarApp::StartResult::Failed);
+    QCOMPARE(capture.messages.size(), 1);
+    QVERIFY(capture.messages.front().text.contains(QStringLiteral("printer")));
+  }
+
+  void exitNeverAsksToSave() {
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    StoreCirculant(*app.Document());
+    MessageCapture capture;
+    app.MainFrame()->Action(velmar::ID_APP_EXIT)->trigger();
+    QVERIFY(!app.MainFrame()->isVisible());
+    QVERIFY(capture.messages.isEmpty());
+  }
+
+ private:
+  QString File(const char* name) const {
+    return QFileInfo(files_.filePath(QString::fromLatin1(name))).absoluteFilePath();
+  }
+
+  QTemporaryDir settingsDir_;
+  QTemporaryDir files_;
+};
+
+QTEST_MAIN(TestVelmarApp)
+#include "tst_velmarapp.moc"
