@@ -29,6 +29,10 @@ void ChartForm::BuildChart() {
   Chart1 = new QChart;
   Chart1->setTitle(settings_.title);
   Chart1->setBackgroundRoundness(0);
+  // The window's small font lets every label of the densest axis (16 of them
+  // on 2..32) stand without being elided.
+  Chart1->setTitleFont(FormFont());
+  Chart1->legend()->setFont(FormFont());
 
   auto* bottom = new QValueAxis;
   bottom->setRange(settings_.xMin, settings_.xMax);
@@ -44,6 +48,10 @@ void ChartForm::BuildChart() {
   left->setLabelFormat(QStringLiteral("%g"));
   left->setTitleText(QStringLiteral("D/AveD"));
 
+  for (QValueAxis* axis : {bottom, left}) {
+    axis->setLabelsFont(FormFont());
+    axis->setTitleFont(FormFont());
+  }
   Chart1->addAxis(bottom, Qt::AlignBottom);
   Chart1->addAxis(left, Qt::AlignLeft);
 
