@@ -58,7 +58,6 @@ QWidget* MakeControl(QWidget* dialog, const TemplateControl& control, MatrixTabl
     case velmar::IDC_LIST_AVERDIAM: {
       auto* list = new QListWidget(dialog);
       list->setSortingEnabled(true);
-      list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       return list;
     }
     default:

@@ -58,6 +58,8 @@ void CMainFrame::CreateActions() {
       auto* action = new QAction(QString::fromLatin1(item.caption), this);
       action->setData(item.id);
       action->setIcon(ToolbarImage(item.id));
+      // The images belong to the toolbar; menu items show text only.
+      action->setIconVisibleInMenu(false);
       action->setShortcuts(ShortcutsOf(item.id));
       action->setEnabled(!IsEditCommand(item.id));
       ApplyPrompt(action, item.id);
