@@ -57,9 +57,18 @@ void Form::FitOuterRect() {
 }
 
 bool Form::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) {
-    FitOuterRect();
-    FormActivate();
+  switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+      // A window manager reports its frame only after the window is mapped.
+      if (isVisible()) FitOuterRect();
+      break;
+    case QEvent::WindowActivate:
+      FitOuterRect();
+      FormActivate();
+      break;
+    default:
+      break;
   }
   return QWidget::event(event);
 }
