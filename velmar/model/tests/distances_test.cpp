@@ -182,10 +182,17 @@ TEST(DistanceProperties, HoldForRandomCirculantsUpTo99) {
   }
 }
 
-TEST(DistanceProperties, HoldOnALargerRing) {
-  const auto adjacency = BuildAdjacency(300, {1, 7, 50});
-  ExpectDistanceProperties(adjacency, BuildDistanceMatrix(adjacency), "N=300");
-  EXPECT_EQ(BuildCirculantDistanceMatrix(adjacency), BuildDistanceMatrix(adjacency));
+// Vertex sets are stored 64 to a word; turning one along the ring must carry
+// vertices across word boundaries and wrap exactly at N.
+TEST(CirculantDistances, MatchTheSearchFromEveryVertexAcrossWordBoundaries) {
+  for (const std::int32_t n : {63, 64, 65, 127, 128, 129, 300}) {
+    for (const List& generators : {List{1}, List{1, 7}, List{1, 7, 50}, List{n / 2, 3, 64}}) {
+      const auto adjacency = BuildAdjacency(n, generators);
+      const auto distances = BuildCirculantDistanceMatrix(adjacency);
+      ExpectDistanceProperties(adjacency, distances, Describe(n, generators));
+      EXPECT_EQ(distances, BuildDistanceMatrix(adjacency)) << Describe(n, generators);
+    }
+  }
 }
 
 TEST(DistanceMatrix, EmptyAdjacencyGivesEmptyDistances) {
