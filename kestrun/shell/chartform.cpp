@@ -75,7 +75,9 @@ void ChartForm::BuildChart() {
 
 void ChartForm::FormActivate() {
   Label1->SetCaption(QStringLiteral("Графики"));
-  for (std::size_t k = 0; k < settings_.x.size(); ++k) {
+  const std::size_t count =
+      std::min({settings_.x.size(), settings_.d.size(), settings_.aveD.size()});
+  for (std::size_t k = 0; k < count; ++k) {
     AppendPoint(*Series1, settings_.x[k], settings_.d[k]);
     AppendPoint(*Series2, settings_.x[k], settings_.aveD[k]);
   }

@@ -18,8 +18,8 @@ ChartSettings Form3Settings() {
   s.xMin = 2, s.xMax = 32, s.xIncrement = 2;
   s.yMin = 1, s.yMax = 5;
   s.x = {2, 4, 8, 16, 32};
-  s.d = HypercubeSeries.D.data();
-  s.aveD = HypercubeSeries.AveD.data();
+  s.d = HypercubeSeries.D;
+  s.aveD = HypercubeSeries.AveD;
   s.topologyForm = &Form2;
   return s;
 }

@@ -18,8 +18,8 @@ ChartSettings Form6Settings() {
   s.xMin = 24, s.xMax = 30, s.xIncrement = 3;
   s.yMin = 0, s.yMax = 7;
   s.x = {24, 27, 30};
-  s.d = GenCubeSeries.D.data();
-  s.aveD = GenCubeSeries.AveD.data();
+  s.d = GenCubeSeries.D;
+  s.aveD = GenCubeSeries.AveD;
   s.topologyForm = &Form5;
   return s;
 }

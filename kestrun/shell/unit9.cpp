@@ -18,8 +18,8 @@ ChartSettings Form9Settings() {
   s.xMin = 35, s.xMax = 41, s.xIncrement = 1;
   s.yMin = 0, s.yMax = 4;
   s.x = {35, 37, 38, 40, 41};
-  s.d = CirculantSeries.D.data();
-  s.aveD = CirculantSeries.AveD.data();
+  s.d = CirculantSeries.D;
+  s.aveD = CirculantSeries.AveD;
   s.topologyForm = &Form7;
   return s;
 }

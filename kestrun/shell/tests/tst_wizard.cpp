@@ -91,6 +91,7 @@ void WizardTest::initTestCase() {
 void WizardTest::init() {
   quits_ = 0;
   messages_.clear();
+  HypercubeSeries = {};  // as at start: the chart button must fill it
   forms_ = std::make_unique<FormSet>();
   Form1->Show();
 }
