@@ -83,6 +83,8 @@ void ChartForm::FormActivate() {
   }
 }
 
-void ChartForm::ExitClick() { SwitchForm(this, *settings_.topologyForm); }
+void ChartForm::ExitClick() {
+  SwitchForm(this, settings_.topologyForm ? *settings_.topologyForm : nullptr);
+}
 
 }  // namespace kestrun

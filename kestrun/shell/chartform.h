@@ -24,10 +24,10 @@ struct ChartSettings {
   QString title;
   double xMin = 0, xMax = 0, xIncrement = 1;
   double yMin = 0, yMax = 0;
-  std::vector<double> x;            // X of element k
-  std::span<const std::int32_t> d;  // the topology's D[k], read at activation
-  std::span<const double> aveD;     // the topology's AveD[k]
-  Form* const* topologyForm;        // where "Назад" leads (a registry slot)
+  std::vector<double> x;                // X of element k
+  std::span<const std::int32_t> d;      // the topology's D[k], read at activation
+  std::span<const double> aveD;         // the topology's AveD[k]
+  Form* const* topologyForm = nullptr;  // where "Назад" leads (a registry slot)
 };
 
 // Inserts (x, y) before the first point with a larger x, so that x ascends.
@@ -43,8 +43,6 @@ class ChartForm : public Form {
   QChart* Chart1;
   QLineSeries* Series1;  // "Диаметр"
   QLineSeries* Series2;  // "Ср.Диаметр"
-
-  const ChartSettings& Settings() const { return settings_; }
 
  protected:
   void FormActivate() override;
