@@ -18,7 +18,7 @@ class SquareMatrix {
 
   // The matrix whose row r is row0 turned right by r places, [r][c] =
   // row0[(c - r) mod n]: the shape of every circulant's adjacency and
-  // distances. Each cell is written once, which matters at large n.
+  // distances. Each cell is written once.
   static SquareMatrix Circulant(std::span<const T> row0) {
     SquareMatrix m;
     m.n_ = static_cast<std::int32_t>(row0.size());
