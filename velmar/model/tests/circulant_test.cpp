@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -212,6 +213,22 @@ TEST(FormatAverDiam, MatchesPrintf) {
     for (std::int64_t sum = 0; sum <= 4 * 99; sum += 7) values.push_back(double(sum) / (n - 1));
   }
   for (const double v : values) EXPECT_EQ(FormatAverDiam(v), Printf9_5(v)) << v;
+}
+
+// A GUI toolkit may switch the process to the user's locale, where printf
+// would write a decimal comma.
+TEST(FormatAverDiam, KeepsTheDecimalPointInADecimalCommaLocale) {
+  const char* found = nullptr;
+  for (const char* name : {"ru_RU.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+    if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+      found = name;
+      break;
+    }
+  }
+  if (found == nullptr) GTEST_SKIP() << "no decimal-comma locale installed";
+  const std::string text = FormatAverDiam(10.0 / 7);
+  std::setlocale(LC_NUMERIC, "C");
+  EXPECT_EQ(text, "  1.42857") << found;
 }
 
 }  // namespace
