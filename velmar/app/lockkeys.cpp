@@ -7,8 +7,7 @@
 
 namespace {
 
-bool IndicatorOn(Display* display, const char* name) {
-  const Atom atom = XInternAtom(display, name, True);
+bool IndicatorOn(Display* display, Atom atom) {
   if (atom == 0) return false;
   Bool on = False;
   if (!XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr)) return false;
@@ -22,6 +21,10 @@ LockKeyState ReadLockKeys() {
       qGuiApp == nullptr ? nullptr : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr || x11->display() == nullptr) return {};
   Display* display = x11->display();
-  return LockKeyState{IndicatorOn(display, "Caps Lock"), IndicatorOn(display, "Num Lock"),
-                      IndicatorOn(display, "Scroll Lock")};
+  // Asked for on every key press, so the names are looked up only once.
+  static const Atom caps = XInternAtom(display, "Caps Lock", True);
+  static const Atom num = XInternAtom(display, "Num Lock", True);
+  static const Atom scroll = XInternAtom(display, "Scroll Lock", True);
+  return LockKeyState{IndicatorOn(display, caps), IndicatorOn(display, num),
+                      IndicatorOn(display, scroll)};
 }

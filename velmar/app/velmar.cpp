@@ -92,8 +92,10 @@ void CVelmarApp::CreateSingleDocument() {
   view_ = new CVelmarView(m_pMainWnd.get());
   m_pMainWnd->setCentralWidget(view_);
   m_pMainWnd->SetActiveDocument(document_.get());
-  docTemplate_ = std::make_unique<velmar::SingleDocTemplate>(*document_, *m_pMainWnd, *view_,
-                                                             velmar::AppTitle());
+  // The caption's application part is the template string's first field.
+  const QString windowTitle = velmar::TemplateString().section(QLatin1Char('\n'), 0, 0);
+  docTemplate_ =
+      std::make_unique<velmar::SingleDocTemplate>(*document_, *m_pMainWnd, *view_, windowTitle);
   printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   ConnectCommands();
   RefreshRecentMenu();

@@ -138,8 +138,13 @@ class TestMainFrm : public QObject {
 
   void paneKeysDoNothing() {
     QSignalSpy next(frame_->Action(velmar::ID_NEXT_PANE), &QAction::triggered);
+    QSignalSpy previous(frame_->Action(velmar::ID_PREV_PANE), &QAction::triggered);
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
     QTest::keyClick(frame_.get(), Qt::Key_F6);
     QTest::keyClick(frame_.get(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(next.count(), 1);
+    QCOMPARE(previous.count(), 1);
     QCOMPARE(document_.GetVertexCount(), 0);
     QVERIFY(frame_->isVisible());
   }
