@@ -155,7 +155,12 @@ QLabel* CMainFrame::IndicatorPane(int indicatorId) const {
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths) {
-  qDeleteAll(recentActions_);
+  // The list may change from inside one of these actions' own trigger, so
+  // they go once that signal has returned.
+  for (QAction* action : recentActions_) {
+    fileMenu_->removeAction(action);
+    action->deleteLater();
+  }
   recentActions_.clear();
   for (int i = 0; i < paths.size(); ++i) {
     const int id = velmar::ID_FILE_MRU_FILE1 + i;

@@ -132,7 +132,7 @@ class TestVelmarApp : public QObject {
     StoreCirculant(*app.Document());
     QVERIFY(QFile::remove(File("goes")));
     MessageCapture capture;
-    app.OnOpenRecentFile(0);
+    app.MainFrame()->RecentFileActions().at(0)->trigger();
     QCOMPARE(capture.messages.size(), 1);
     QVERIFY(capture.messages.front().text.contains(File("goes")));
     QCOMPARE(app.RecentFiles().Entries(), QStringList{File("stays")});
