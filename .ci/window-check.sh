@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Drives both programs in real X11 windows (Xvfb, the xcb platform plugin) the
+# way a user does, with keyboard and mouse, and checks pixels that only a
+# correct program shows. Screenshots of every step stay in $OUT.
+#   .ci/window-check.sh BUILD_DIR
+set -euo pipefail
+build=${1:?usage: window-check.sh BUILD_DIR}
+OUT=${OUT:-$build/window-check}
+mkdir -p "$OUT"
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$(mktemp -d)
+
+# The server picks a free display and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$OUT/display" >"$OUT/xvfb.log" 2>&1 &
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -s "$OUT/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$OUT/display")
+
+fail() { echo "window-check: FAIL: $*" >&2; exit 1; }
+pass() { echo "window-check: ok: $*"; }
+
+# Waits for a visible window whose name matches the regex; prints its id.
+window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window named '$1'"
+}
+
+gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' is still shown"
+}
+
+shot() { sleep 0.4; import -window root "$OUT/$1.png"; }
+
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+is_black() { case "$1" in 'srgb(0,0,0)'|black|'gray(0)'|'#000000') return 0;; esac; return 1; }
+
+# Number of pixels of exactly one colour inside a rectangle.
+count_colour() {  # file colour w h x y
+  convert "$1" -crop "$3x$4+$5+$6" +repage -fill black +opaque "$2" -fill white -opaque "$2" \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+
+# Bounding box (WxH+X+Y) of the pure black pixels inside a rectangle.
+black_box() {  # file w h x y
+  convert "$1" -crop "$2x$3+$4+$5" +repage -fill white +opaque black -trim \
+    -format '%w %h %X %Y\n' info: | tr -d '+'
+}
+
+finish() {  # pid name
+  local status=0
+  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$1" 2>/dev/null && fail "$2 did not end"
+  wait "$1" || status=$?
+  [ "$status" -eq 0 ] || fail "$2 ended with status $status"
+  pass "$2 ended with status 0"
+}
+
+# ---- velmar: CS > Circular, N = 8 with «1 2», build, Enter, File > Exit ----
+"$build/velmar/app/velmar" >"$OUT/velmar.log" 2>&1 &
+velmar=$!
+main=$(window '^Untitled - Velmar$')
+xdotool windowfocus --sync "$main"
+shot velmar-1-start
+xdotool key alt+h Right                      # Help, then the next menu: CS
+shot velmar-2-cs-menu
+xdotool key Return                           # Circular
+dialog=$(window '^Параметры КС типа Циркулянт$')
+xdotool windowfocus --sync "$dialog"
+shot velmar-3-dialog
+xdotool key Tab Tab Tab Tab                  # OK, Cancel, both grids, then the vertex field
+xdotool type --delay 40 '8'
+xdotool key Tab
+xdotool type --delay 40 '1 2'
+xdotool key Tab space                        # "Построить циркулянт"
+shot velmar-4-built
+xdotool key shift+Tab Return                 # Enter in a field closes the dialog as OK
+gone '^Параметры КС типа Циркулянт$'
+shot velmar-5-closed
+
+# The view starts under the toolbar's bottom border: the first white row.
+top=$(convert "$OUT/velmar-5-closed.png" -crop 1x200+800+0 +repage txt:- |
+      awk -F'[,:]' '/#FFFFFF/ && !f {print $2; f = 1}')
+[ -n "$top" ] || fail "velmar: no view found"
+read -r w h x y < <(black_box "$OUT/velmar-5-closed.png" 900 600 0 "$top")
+# Vertices 0..7 of N = 8 lie in 0..239 x 0..239 (truncated, 6.283184 for 2 pi).
+[ "$w" = 240 ] && [ "$h" = 240 ] || fail "velmar: ring spans ${w}x${h}, expected 240x240"
+for p in "120 0" "204 35" "239 119" "204 204" "120 239" "35 204" "0 120" "35 35"; do
+  set -- $p
+  c=$(pixel "$OUT/velmar-5-closed.png" $(( x + $1 )) $(( top + y + $2 )))
+  is_black "$c" || fail "velmar: vertex ($1, $2) is $c, not black"
+done
+pass "velmar: the ring of N = 8 spans 240 x 240 with black pixels at every vertex"
+xdotool windowfocus --sync "$main"
+xdotool key alt+f x                          # File > Exit
+finish "$velmar" velmar
+
+# ---- kestrun: циркулянта, Далее, 37, График D/AveD, Назад, Назад, Выход ----
+"$build/kestrun/shell/kestrun" >"$OUT/kestrun.log" 2>&1 &
+kestrun=$!
+form1=$(window '^ЛР №2$')
+shot kestrun-1-start
+xdotool mousemove --window "$form1" 30 122 click 1     # "циркулянта"
+xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
+form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
+gone '^ЛР №2$'
+shot kestrun-2-circulant
+xdotool mousemove --window "$form7" 22 109 click 1     # "37"
+shot kestrun-3-n37
+eval "$(xdotool getwindowgeometry --shell "$form7")"
+# Vertex i of N = 37 at angle 6.28 (i + 1) / 37, radius 145 around (180, 165)
+# on the image, which sits at (112, 32) in the window.
+points=$(awk 'function rnd(v,  f) { f = int(v); if (v < 0 && v != f) f -= 1;
+                 d = v - f; if (d > 0.5 || (d == 0.5 && f % 2 != 0)) f += 1; return f }
+              BEGIN { phi = 0; for (i = 0; i < 37; i++) { phi += 6.28 / 37;
+                 print rnd(145 * sin(phi)) + 180, rnd(145 * cos(phi)) + 165 } }')
+while read -r px py; do
+  c=$(pixel "$OUT/kestrun-3-n37.png" $(( X + 112 + px )) $(( Y + 32 + py )))
+  is_black "$c" || fail "kestrun: vertex ($px, $py) is $c, not black"
+done <<<"$points"
+pass "kestrun: all 37 vertices of the circulant are black"
+xdotool mousemove --window "$form7" 52 260 click 1     # "График D/AveD"
+form9=$(window '^Циркулянта$')
+shot kestrun-4-chart
+eval "$(xdotool getwindowgeometry --shell "$form9")"
+red=$(count_colour "$OUT/kestrun-4-chart.png" 'rgb(255,0,0)' 417 265 $(( X + 8 )) $(( Y + 32 )))
+green=$(count_colour "$OUT/kestrun-4-chart.png" 'rgb(0,128,0)' 417 265 $(( X + 8 )) $(( Y + 32 )))
+[ "$red" -gt 150 ] || fail "kestrun: only $red red pixels in the chart"
+[ "$green" -gt 150 ] || fail "kestrun: only $green green pixels in the chart"
+pass "kestrun: the chart shows the red D line ($red px) and the green AveD line ($green px)"
+xdotool mousemove --window "$form9" 389 316 click 1    # "Назад"
+form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
+shot kestrun-5-back
+xdotool mousemove --window "$form7" 52 284 click 1     # "Назад"
+form1=$(window '^ЛР №2$')
+shot kestrun-6-first
+xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
+finish "$kestrun" kestrun
+echo "window-check: 2 passed, 0 failed"
