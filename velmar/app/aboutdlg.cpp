@@ -9,6 +9,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   const velmar::DialogTemplate& dialog = velmar::AboutDialogTemplate();
+  setObjectName(QStringLiteral("dialog%1").arg(dialog.id));
   setWindowTitle(QString::fromUtf8(dialog.caption));
   setFont(velmar::DialogFont());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

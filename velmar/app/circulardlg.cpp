@@ -76,6 +76,7 @@ QWidget* MakeControl(QWidget* dialog, const TemplateControl& control, MatrixTabl
 
 CCircularDlg::CCircularDlg(QWidget* parent) : QDialog(parent) {
   const velmar::DialogTemplate& dialog = velmar::CircularDialogTemplate();
+  setObjectName(QStringLiteral("dialog%1").arg(dialog.id));
   setWindowTitle(QString::fromUtf8(dialog.caption));
   setFont(velmar::DialogFont());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

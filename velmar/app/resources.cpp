@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 namespace velmar {
 
@@ -165,20 +164,14 @@ QString TemplateString() {
 QString VersionText() { return QStringLiteral(VELMAR_VERSION); }
 
 const DialogTemplate& CircularDialogTemplate() {
-  static const DialogTemplate dialog{"Параметры КС типа Циркулянт", 285, 252, kCircularControls};
+  static const DialogTemplate dialog{130, "Параметры КС типа Циркулянт", 285, 252,
+                                     kCircularControls};
   return dialog;
 }
 
 const DialogTemplate& AboutDialogTemplate() {
-  static const DialogTemplate dialog{"About Velmar", 235, 55, kAboutControls};
+  static const DialogTemplate dialog{100, "About Velmar", 235, 55, kAboutControls};
   return dialog;
-}
-
-const TemplateControl& ControlOf(const DialogTemplate& dialog, int id) {
-  const auto found = std::find_if(dialog.controls.begin(), dialog.controls.end(),
-                                  [id](const TemplateControl& c) { return c.id == id; });
-  if (found == dialog.controls.end()) throw std::out_of_range("no such control");
-  return *found;
 }
 
 }  // namespace velmar

@@ -19,7 +19,6 @@ enum CommandId : int {
   ID_FILE_SAVE_AS = 57604,
   ID_FILE_PRINT_SETUP = 57606,
   ID_FILE_PRINT = 57607,
-  ID_FILE_PRINT_DIRECT = 57608,
   ID_FILE_PRINT_PREVIEW = 57609,
   ID_FILE_MRU_FILE1 = 57616,
   ID_FILE_MRU_LAST = 57631,
@@ -39,9 +38,6 @@ enum CommandId : int {
   ID_PREVIEW_CLOSE = 61445,
 };
 
-inline constexpr int IDR_MAINFRAME = 128;
-inline constexpr int IDD_ABOUTBOX = 100;
-inline constexpr int IDD_CIRCULAR = 130;
 inline constexpr int kRecentFileCount = 4;
 
 struct MenuItem {
@@ -92,6 +88,7 @@ struct TemplateControl {
 };
 
 struct DialogTemplate {
+  int id;
   const char* caption;
   int width, height;
   std::span<const TemplateControl> controls;  // in tab order
@@ -113,7 +110,5 @@ enum CircularControl : int {
   IDC_LIST_AVERDIAM = 1005,
   IDC_EDIT_DIAMETER = 1006,
 };
-
-const TemplateControl& ControlOf(const DialogTemplate& dialog, int id);
 
 }  // namespace velmar

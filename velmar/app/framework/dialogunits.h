@@ -31,7 +31,6 @@ class DialogUnits {
 
   QRect ToPixels(int x, int y, int width, int height) const;
   QSize ToPixels(int width, int height) const;
-  const DialogBaseUnits& units() const { return units_; }
 
  private:
   DialogBaseUnits units_;

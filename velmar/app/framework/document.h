@@ -31,7 +31,6 @@ class Document {
 
   void AddView(View* view);
   void RemoveView(View* view);
-  const std::vector<View*>& Views() const { return views_; }
   // Every view's update handler has run when this returns.
   void UpdateAllViews(View* sender, qintptr hint = 0, QObject* hintObject = nullptr);
 

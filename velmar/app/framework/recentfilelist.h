@@ -19,7 +19,6 @@ class RecentFileList {
   void Remove(int index);
 
   const QStringList& Entries() const { return entries_; }
-  int Capacity() const { return capacity_; }
 
  private:
   int capacity_;

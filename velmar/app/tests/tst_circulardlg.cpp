@@ -124,7 +124,10 @@ class TestCircularDlg : public QObject {
     QCOMPARE(document_->GetMatrix()->at(0, 6), 1);
     QCOMPARE(document_->GetMatrix()->at(0, 3), 0);
     QCOMPARE(view_.updates, 1);
+    QCOMPARE(dialog_->Vertices(), 8);
     QCOMPARE(dialog_->Generators(), 2);
+    QCOMPARE(dialog_->Diameter(), 2);
+    QCOMPARE(dialog_->AverDiam(), 10.0 / 7.0);
   }
 
   void secondBuildAddsLinesSorted() {
@@ -198,6 +201,8 @@ class TestCircularDlg : public QObject {
     QCOMPARE(Control<QLineEdit>(*dialog_, velmar::IDC_EDIT_GENERATORS)->text(), generators);
     QCOMPARE(document_->GetVertexCount(), 8);
     QCOMPARE(*document_->GetMatrix(), held);
+    QCOMPARE(dialog_->Diameter(), 2);
+    if (message == QLatin1String(kVertexMessage)) QCOMPARE(dialog_->Vertices(), 0);
     QCOMPARE(view_.updates, 1);
   }
 

@@ -5,11 +5,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
 
+#include "aboutdlg.h"
 #include "circulardlg.h"
+#include "framework/dialogunits.h"
 #include "mainfrm.h"
 #include "messagecapture.h"
 #include "resources.h"
@@ -221,6 +224,28 @@ class TestMainFrm : public QObject {
     toggle->trigger();
     QVERIFY(bar->isVisible());
     QVERIFY(toggle->isChecked());
+  }
+
+  void aboutBoxFollowsItsTemplate() {
+    CAboutDlg about;
+    const velmar::DialogUnits units(about.font());
+    QCOMPARE(about.objectName(), QStringLiteral("dialog100"));
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Velmar"));
+    QCOMPARE(about.size(), units.ToPixels(235, 55));
+    auto* ok = about.findChild<QPushButton*>();
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(ok->geometry(), units.ToPixels(178, 7, 50, 16));
+    QVERIFY(ok->isDefault());
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+      if (label->pixmap().isNull()) {
+        texts << label->text();
+        QCOMPARE(label->geometry(), units.ToPixels(40, 10, 119, 8));
+      } else {
+        QCOMPARE(label->geometry(), units.ToPixels(11, 17, 20, 20));
+      }
+    }
+    QCOMPARE(texts, QStringList{"Velmar Version 1.0"});
   }
 
   void circularThenCancelLeavesTheDocument() {
