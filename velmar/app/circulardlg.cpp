@@ -129,7 +129,7 @@ void CCircularDlg::DoDataExchange() {
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(build, &QPushButton::clicked, this, &CCircularDlg::OnBnClickedBuild);
   ok->setDefault(true);
-  // Typed and pasted text alike: the field never holds more than two digits.
+  // Typed and pasted text alike: the field never holds more than two characters.
   m_editVertices->setMaxLength(kVertexTextLimit);
 }
 
