@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -131,6 +132,16 @@ void CVelmarApp::OnFileSave() {
   const QString path = document_->GetPathName();
   if (path.isEmpty()) {
     OnFileSaveAs();
+    return;
+  }
+  // Open reads nothing, so the document never holds what an opened file
+  // held: saving would silently empty it. Save As asks through its dialog;
+  // Save asks here.
+  if (QFileInfo(path).size() > 0 &&
+      !velmar::AskYesNo(m_pMainWnd.get(),
+                        QStringLiteral("%1 holds data that Velmar does not read.\n"
+                                       "Saving replaces it with an empty file. Replace it?")
+                            .arg(QFileInfo(path).fileName()))) {
     return;
   }
   SaveTo(path);

@@ -13,7 +13,25 @@ MessageHook& InstalledHook() {
   return hook;
 }
 
+QuestionHook& InstalledQuestionHook() {
+  static QuestionHook hook;
+  return hook;
+}
+
 }  // namespace
+
+QuestionHook SetQuestionHook(QuestionHook hook) {
+  return std::exchange(InstalledQuestionHook(), std::move(hook));
+}
+
+bool AskYesNo(QWidget* owner, const QString& text) {
+  const Message message{QCoreApplication::applicationName(), text, MessageIcon::Warning};
+  if (InstalledQuestionHook()) return InstalledQuestionHook()(message);
+  QMessageBox box(QMessageBox::Warning, message.caption, message.text,
+                  QMessageBox::Yes | QMessageBox::No, owner);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
 
 MessageHook SetMessageHook(MessageHook hook) {
   return std::exchange(InstalledHook(), std::move(hook));

@@ -97,6 +97,39 @@ class TestVelmarApp : public QObject {
     QVERIFY(app.RecentFiles().Entries().isEmpty());
   }
 
+  void saveAsksBeforeEmptyingAnOpenedFileThatHoldsData() {
+    QFETCH(bool, answer);
+    const QString path = File("notes.txt");
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("someone else's data");
+    }
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    QVERIFY(app.OpenFile(path));
+    QStringList asked;
+    const velmar::QuestionHook previous = velmar::SetQuestionHook([&](const velmar::Message& m) {
+      asked << m.text;
+      return answer;
+    });
+    app.OnFileSave();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked.front().contains(QStringLiteral("notes.txt")));
+    QCOMPARE(QFileInfo(path).size(), answer ? 0 : 19);
+    // A file Velmar created is empty already: saving it again asks nothing.
+    asked.clear();
+    QVERIFY(app.SaveTo(File("own.vel")));
+    app.OnFileSave();
+    velmar::SetQuestionHook(previous);
+    QVERIFY(asked.isEmpty());
+  }
+  void saveAsksBeforeEmptyingAnOpenedFileThatHoldsData_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("no keeps the file") << false;
+    QTest::newRow("yes empties it") << true;
+  }
+
   void recentFilesSurviveARestartLatestFirst() {
     {
       CVelmarApp first;
