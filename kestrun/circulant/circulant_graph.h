@@ -4,7 +4,8 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
+
+#include "hop_matrix.h"
 
 namespace kestrun {
 
@@ -28,7 +29,7 @@ extern Generators CirculantGenerators;
 void ResetCirculantGenerators();
 
 // Square, vertex i at row and column i.
-using CirculantMatrix = std::vector<std::vector<std::int32_t>>;
+using CirculantMatrix = HopMatrix;
 
 // 2 on the diagonal, 1 for i +- g (mod n) for every generator g, 0 elsewhere.
 // Requires n > 0.

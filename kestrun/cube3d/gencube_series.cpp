@@ -34,48 +34,12 @@ HopMatrix GridAdjacency(const GenCubeConfig& config) {
   return adjacency;
 }
 
-HopMatrix GridHops(const HopMatrix& adjacency) {
-  const auto n = adjacency.size();
-  HopMatrix hops(n, std::vector<std::int32_t>(n, kNoPath));
-  for (std::size_t i = 0; i < n; ++i) {
-    for (std::size_t j = 0; j < n; ++j) {
-      if (i == j) {
-        hops[i][j] = 0;
-      } else if (adjacency[i][j] == 1) {
-        hops[i][j] = 1;
-      }
-    }
-  }
-  for (std::size_t m = 0; m < n; ++m) {
-    for (std::size_t i = 0; i < n; ++i) {
-      for (std::size_t j = 0; j < n; ++j) {
-        hops[i][j] = std::min(hops[i][j], hops[i][m] + hops[m][j]);
-      }
-    }
-  }
-  return hops;
-}
-
-std::int32_t GridDiameter(const HopMatrix& hops) {
-  std::int32_t diameter = 0;
-  for (const auto& row : hops) {
-    for (const std::int32_t entry : row) diameter = std::max(diameter, entry);
-  }
-  return diameter;
-}
-
-double GridAverageDiameter(const HopMatrix& hops) {
-  double sum = 0.0;
-  for (const std::int32_t entry : hops.front()) sum += entry;
-  return sum / static_cast<double>(hops.size() - 1);
-}
-
 void FillGenCubeSeries() {
   for (std::size_t k = 0; k < kGenCubeConfigs.size(); ++k) {
     CubeAdjacency = GridAdjacency(kGenCubeConfigs[k]);
-    const HopMatrix hops = GridHops(CubeAdjacency);
-    GenCubeSeries.D[k] = GridDiameter(hops);
-    GenCubeSeries.AveD[k] = GridAverageDiameter(hops);
+    const HopMatrix hops = AllPairsHops(CubeAdjacency);
+    GenCubeSeries.D[k] = LargestHop(hops);
+    GenCubeSeries.AveD[k] = AverageHopFromVertex0(hops);
   }
 }
 

@@ -22,9 +22,9 @@ class CirculantSeriesTest : public ::testing::TestWithParam<SeriesCase> {};
 TEST_P(CirculantSeriesTest, DiameterAverageAndDistanceCounts) {
   const SeriesCase& c = GetParam();
   const CirculantMatrix hops = CirculantHops(c.n, kFixedGenerators);
-  EXPECT_EQ(CirculantDiameter(hops), c.diameter);
+  EXPECT_EQ(LargestHop(hops), c.diameter);
   EXPECT_EQ(std::accumulate(hops[0].begin(), hops[0].end(), 0), c.rowZeroSum);
-  EXPECT_DOUBLE_EQ(CirculantAverageDiameter(hops), c.averageDiameter);
+  EXPECT_DOUBLE_EQ(AverageHopFromVertex0(hops), c.averageDiameter);
   for (int d = 1; d <= 3; ++d) {
     EXPECT_EQ(std::count(hops[0].begin(), hops[0].end(), d), c.atDistance[d - 1]) << d << " hops";
   }
@@ -72,7 +72,7 @@ TEST(CirculantSeriesFill, UsesTheProgramWideGenerators) {
 
 TEST(CirculantSeriesFill, DisconnectedRingReportsNoPath) {
   const CirculantMatrix hops = CirculantHops(35, {5, 5, 5, 5, 5});
-  EXPECT_EQ(CirculantDiameter(hops), kCirculantNoPath);
+  EXPECT_EQ(LargestHop(hops), kNoPath);
 }
 
 }  // namespace

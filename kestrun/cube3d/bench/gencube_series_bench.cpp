@@ -15,12 +15,12 @@ void BM_FillGenCubeSeries(benchmark::State& state) {
 }
 BENCHMARK(BM_FillGenCubeSeries);
 
-void BM_GridHops(benchmark::State& state) {
+void BM_AllPairsHops(benchmark::State& state) {
   const kestrun::HopMatrix adjacency =
       kestrun::GridAdjacency(kestrun::kGenCubeConfigs[static_cast<std::size_t>(state.range(0))]);
-  for (auto _ : state) benchmark::DoNotOptimize(kestrun::GridHops(adjacency));
+  for (auto _ : state) benchmark::DoNotOptimize(kestrun::AllPairsHops(adjacency));
 }
-BENCHMARK(BM_GridHops)->DenseRange(0, 2);
+BENCHMARK(BM_AllPairsHops)->DenseRange(0, 2);
 
 }  // namespace
 

@@ -48,7 +48,7 @@ TEST_P(GenCubeSeriesTest, AxesDoNotWrapAround) {
 
 TEST_P(GenCubeSeriesTest, HopsAreSymmetricAndConsistentAlongEdges) {
   const HopMatrix adjacency = GridAdjacency(config());
-  const HopMatrix hops = GridHops(adjacency);
+  const HopMatrix hops = AllPairsHops(adjacency);
   const auto n = hops.size();
   for (std::size_t u = 0; u < n; ++u) {
     EXPECT_EQ(hops[u][u], 0);
@@ -63,7 +63,7 @@ TEST_P(GenCubeSeriesTest, HopsAreSymmetricAndConsistentAlongEdges) {
 
 // From the corner (0, 0, 0) the distance of a vertex is x + y + z.
 TEST_P(GenCubeSeriesTest, DistanceFromCornerIsCoordinateSum) {
-  const HopMatrix hops = GridHops(GridAdjacency(config()));
+  const HopMatrix hops = AllPairsHops(GridAdjacency(config()));
   for (int v = 0; v < config().n; ++v) {
     const Coords p = VertexCoords(config(), v);
     EXPECT_EQ(hops[0][v], p.x + p.y + p.z) << "vertex " << v;
@@ -72,9 +72,9 @@ TEST_P(GenCubeSeriesTest, DistanceFromCornerIsCoordinateSum) {
 }
 
 TEST_P(GenCubeSeriesTest, DiameterAndAverageFromVertexZero) {
-  const HopMatrix hops = GridHops(GridAdjacency(config()));
-  EXPECT_EQ(GridDiameter(hops), GetParam().diameter);
-  EXPECT_DOUBLE_EQ(GridAverageDiameter(hops), GetParam().averageDiameter);
+  const HopMatrix hops = AllPairsHops(GridAdjacency(config()));
+  EXPECT_EQ(LargestHop(hops), GetParam().diameter);
+  EXPECT_DOUBLE_EQ(AverageHopFromVertex0(hops), GetParam().averageDiameter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Configurations, GenCubeSeriesTest,
@@ -90,7 +90,7 @@ TEST(GenCubeSeriesFill, WritesAllThreeElementsAndKeepsTheLastAdjacency) {
   EXPECT_EQ(CubeAdjacency, GridAdjacency(kGenCubeConfigs[2]));
 
   // AveD is the mean from vertex 0, not over all ordered pairs.
-  const HopMatrix hops = GridHops(GridAdjacency(kGenCubeConfigs[0]));
+  const HopMatrix hops = AllPairsHops(GridAdjacency(kGenCubeConfigs[0]));
   double all = 0.0;
   for (const auto& row : hops) all += std::accumulate(row.begin(), row.end(), 0);
   EXPECT_NEAR(all / (24.0 * 23.0), 2.753623188405797, 1e-12);
@@ -117,9 +117,9 @@ TEST(GenCubeSeriesNeighbours, CubeOfThreeHasThreeToSixNeighbours) {
 
 TEST(GenCubeHops, UnreachablePairsReportNoPath) {
   const HopMatrix isolated{{2, 0}, {0, 2}};
-  const HopMatrix hops = GridHops(isolated);
+  const HopMatrix hops = AllPairsHops(isolated);
   EXPECT_EQ(hops[0][1], kNoPath);
-  EXPECT_EQ(GridDiameter(hops), kNoPath);
+  EXPECT_EQ(LargestHop(hops), kNoPath);
 }
 
 }  // namespace

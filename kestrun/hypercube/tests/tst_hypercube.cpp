@@ -309,9 +309,7 @@ void HypercubeTest::seriesMatchesTheTable() {
 void HypercubeTest::noBlockKeepsAnUnreachedPair() {
   const Matrix a = AdjacencyOf(32);
   for (int n = 2; n <= 32; n *= 2) {
-    Matrix d{};
-    InitDistances(a, n, d);
-    RelaxDistances(n, d);
+    const HopMatrix d = AllPairsHops(TopLeftBlock(a, n));
     for (int i = 0; i < n; ++i) {
       QCOMPARE(d[i][i], 0);
       for (int j = 0; j < n; ++j) {
@@ -322,11 +320,11 @@ void HypercubeTest::noBlockKeepsAnUnreachedPair() {
     }
   }
   // A block with a vertex cut off keeps the mark, and the diameter shows it.
-  Matrix cut{};
-  InitDistances(a, 4, cut);
-  cut[0][1] = cut[1][0] = cut[0][2] = cut[2][0] = kNoPath;
-  RelaxDistances(4, cut);
-  QCOMPARE(Diameter(4, cut), kNoPath);
+  HopMatrix cut = TopLeftBlock(a, 4);
+  cut[0][1] = cut[1][0] = cut[0][2] = cut[2][0] = 0;
+  const HopMatrix d = AllPairsHops(cut);
+  QCOMPARE(d[0][3], kNoPath);
+  QCOMPARE(LargestHop(d), kNoPath);
 }
 
 QTEST_GUILESS_MAIN(HypercubeTest)
