@@ -7,6 +7,7 @@
 #include "framework/document.h"
 #include "framework/recentfilelist.h"
 #include "framework/view.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -29,9 +30,8 @@ class TestFramework : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(settingsDir_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+    velmar::test::IsolateSettings(settingsDir_.path());
     QCoreApplication::setOrganizationName(QStringLiteral("velmar-framework-test"));
     QCoreApplication::setApplicationName(QStringLiteral("framework"));
   }
@@ -138,10 +138,7 @@ class TestFramework : public QObject {
   void saveCreatesAnEmptyFileAndReplacesOldContent() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("saved"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old content");
-    old.close();
+    QVERIFY(velmar::test::WriteFile(path, "old content"));
     velmar::Document document;
     QVERIFY(!document.OnSaveDocument(path).has_value());
     QCOMPARE(QFileInfo(path).size(), 0);

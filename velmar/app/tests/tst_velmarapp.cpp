@@ -11,26 +11,16 @@
 #include "mainfrm.h"
 #include "messagecapture.h"
 #include "resources.h"
+#include "testsupport.h"
 #include "velmar.h"
 #include "velmardoc.h"
 
+using velmar::test::CountPdfPages;
 using velmar::test::MessageCapture;
 
 namespace {
 
-int CountPdfPages(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QString content = QString::fromLatin1(file.readAll());
-  return static_cast<int>(content.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
-}
-
-void StoreCirculant(CVelmarDoc& document) {
-  const auto model = std::get<velmar::CirculantModel>(velmar::BuildCirculant("8", "1 2"));
-  document.SetVertexCount(model.vertexCount);
-  document.AllocateMatrix();
-  document.CopyMatrix(model.adjacency);
-}
+void StoreCirculant(CVelmarDoc& document) { velmar::test::StoreCirculant(document, "8", "1 2"); }
 
 }  // namespace
 
@@ -39,10 +29,8 @@ class TestVelmarApp : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(settingsDir_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+    velmar::test::IsolateSettings(settingsDir_.path());
   }
   void init() {
     CVelmarApp::SetApplicationNames();
@@ -100,11 +88,7 @@ class TestVelmarApp : public QObject {
   void saveAsksBeforeEmptyingAnOpenedFileThatHoldsData() {
     QFETCH(bool, answer);
     const QString path = File("notes.txt");
-    {
-      QFile file(path);
-      QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write("someone else's data");
-    }
+    QVERIFY(velmar::test::WriteFile(path, "someone else's data"));
     CVelmarApp app;
     app.InitInstance({"velmar"});
     QVERIFY(app.OpenFile(path));

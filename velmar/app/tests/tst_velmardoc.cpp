@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "circulant.h"
+#include "testsupport.h"
 #include "velmardoc.h"
 
 namespace {
@@ -114,10 +115,7 @@ class TestVelmarDoc : public QObject {
   void openReadsNothingFromAFileWithContent() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("foreign"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("5\n1 1 1 1 1\n");
-    file.close();
+    QVERIFY(velmar::test::WriteFile(path, "5\n1 1 1 1 1\n"));
     CVelmarDoc document;
     QVERIFY(!document.OnOpenDocument(path).has_value());
     QCOMPARE(document.GetVertexCount(), 0);

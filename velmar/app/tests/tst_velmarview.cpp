@@ -12,30 +12,22 @@
 #include "framework/paintercanvas.h"
 #include "recordingcanvas.h"
 #include "ringgeometry.h"
+#include "testsupport.h"
 #include "velmardoc.h"
 #include "velmarview.h"
 
 using velmar::test::CanvasOp;
+using velmar::test::CountPdfPages;
 using velmar::test::RecordingCanvas;
 
 namespace {
 
 void Store(CVelmarDoc& document, const char* vertices, const char* generators) {
-  const auto model = std::get<velmar::CirculantModel>(velmar::BuildCirculant(vertices, generators));
-  document.SetVertexCount(model.vertexCount);
-  document.AllocateMatrix();
-  document.CopyMatrix(model.adjacency);
+  velmar::test::StoreCirculant(document, vertices, generators);
   document.UpdateAllViews(nullptr, 0, nullptr);
 }
 
 bool IsInk(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
-
-int CountPdfPages(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QString content = QString::fromLatin1(file.readAll());
-  return static_cast<int>(content.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
-}
 
 }  // namespace
 
