@@ -11,15 +11,31 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
   # lock-key state on X11 comes from XKB in libX11
   libx11-dev
-  # tests and benchmarks
-  libgtest-dev libbenchmark-dev valgrind
-  # real-window checks and screenshots
-  xvfb xauth xdotool imagemagick x11-utils
+  # circscan: parallel loops, command line, JSON
+  libtbb-dev libcli11-dev nlohmann-json3-dev
+  # tests and benchmarks (NetworkX is the scan circscan is measured against)
+  libgtest-dev libbenchmark-dev valgrind hyperfine python3-networkx
+  # the decimal-comma test of AveD needs a Russian locale
+  locales
+  # real-window checks and screenshots, under a small window manager
+  xvfb xauth xdotool imagemagick x11-utils openbox x11-apps
   # Cyrillic glyphs for the Russian texts
   fonts-dejavu-core
-  # packaging and desktop-entry checks
-  dpkg-dev file desktop-file-utils
+  # packaging checks: desktop entries, Debian policy, AppStream metadata
+  dpkg-dev file desktop-file-utils lintian appstream
 )
+
+# Generates the Russian locale once; locale-gen rewrites every listed locale,
+# so it runs only when ru_RU.UTF-8 is missing.
+ensure_locale() {
+  if locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+    return 0
+  fi
+  echo "install-deps: generating ru_RU.UTF-8"
+  sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,10 +46,10 @@ done
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "install-deps: all packages present"
-  exit 0
+else
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-
-echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+ensure_locale
