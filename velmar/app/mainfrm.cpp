@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "circulardlg.h"
+#include "menustyle.h"
 #include "resources.h"
 #include "toolbarimages.h"
 
@@ -80,6 +81,8 @@ void CMainFrame::CreateActions() {
 void CMainFrame::CreateMenus() {
   for (const velmar::Menu& menu : velmar::MainMenu()) {
     QMenu* qmenu = menuBar()->addMenu(QString::fromLatin1(menu.title));
+    // Disabled items too show their prompt while highlighted.
+    qmenu->setStyle(SharedMenuStyle());
     if (menu.items.front().id == velmar::ID_FILE_NEW) fileMenu_ = qmenu;
     for (const velmar::MenuItem& item : menu.items) {
       if (item.caption == nullptr) {

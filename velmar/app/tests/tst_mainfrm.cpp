@@ -193,6 +193,53 @@ class TestMainFrm : public QObject {
     QVERIFY(frame_->MessagePane()->isVisible());
   }
 
+  void disabledEditItemsShowTheirPromptsUnderThePointer_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("undo") << int(velmar::ID_EDIT_UNDO) << "Undo the last action";
+    QTest::newRow("cut") << int(velmar::ID_EDIT_CUT)
+                         << "Cut the selection and put it on the Clipboard";
+    QTest::newRow("copy") << int(velmar::ID_EDIT_COPY)
+                          << "Copy the selection and put it on the Clipboard";
+    QTest::newRow("paste") << int(velmar::ID_EDIT_PASTE) << "Insert Clipboard contents";
+  }
+  void disabledEditItemsShowTheirPromptsUnderThePointer() {
+    QFETCH(int, id);
+    QFETCH(QString, prompt);
+    QMenu* edit = OpenEditMenuWithTheMouse();
+    QAction* item = frame_->Action(id);
+    QVERIFY(!item->isEnabled());
+    QTest::mouseMove(edit, edit->actionGeometry(item).center());
+    QTRY_COMPARE(frame_->statusBar()->currentMessage(), prompt);
+    QCOMPARE(edit->activeAction(), item);
+    // The highlight bar is drawn under the disabled item as under any other.
+    const QRect rect = edit->actionGeometry(item);
+    const QImage image = edit->grab().toImage();
+    QCOMPARE(QColor(image.pixel(rect.left() + 2, rect.center().y())),
+             edit->palette().color(QPalette::Active, QPalette::Highlight));
+    // Triggering a disabled item stays without effect.
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!item->isEnabled());
+    CloseMenuAndExpectReady(edit);
+  }
+
+  void keyboardWalksThePromptsOfTheDisabledEditItems() {
+    ActivateFrame();
+    QTest::keyClick(frame_.get(), Qt::Key_E, Qt::AltModifier);
+    QMenu* edit = EditMenu();
+    QTRY_VERIFY(edit->isVisible());
+    QStringList prompts{frame_->statusBar()->currentMessage()};
+    for (int i = 0; i < 4; ++i) {
+      QTest::keyClick(edit, Qt::Key_Down);
+      prompts << frame_->statusBar()->currentMessage();
+    }
+    QCOMPARE(prompts,
+             (QStringList{"Undo the last action", "Cut the selection and put it on the Clipboard",
+                          "Copy the selection and put it on the Clipboard",
+                          "Insert Clipboard contents", "Undo the last action"}));
+    CloseMenuAndExpectReady(edit);
+  }
+
   void indicatorPanesShowTheLockKeys() {
     QList<int> order;
     for (int id : velmar::StatusIndicators()) order << id;
@@ -267,6 +314,27 @@ class TestMainFrm : public QObject {
   }
 
  private:
+  void ActivateFrame() {
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+  }
+  QMenu* EditMenu() const { return frame_->menuBar()->actions().at(1)->menu(); }
+  QMenu* OpenEditMenuWithTheMouse() {
+    ActivateFrame();
+    QMenu* edit = EditMenu();
+    QMenuBar* bar = frame_->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(edit)); }();
+    return edit;
+  }
+  void CloseMenuAndExpectReady(QMenu* menu) {
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(frame_->statusBar()->currentMessage(), QString());
+    QVERIFY(frame_->MessagePane()->isVisible());
+    QCOMPARE(frame_->MessagePane()->text(), QStringLiteral("Ready"));
+  }
+
   template <typename Action>
   void RunCircular(Action act) {
     bool seen = false;
