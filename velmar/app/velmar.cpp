@@ -77,7 +77,7 @@ CVelmarApp::StartResult CVelmarApp::InitInstance(const QStringList& arguments) {
   if (cmdInfo.action == CommandLineInfo::Action::FilePrint) return PrintFile(cmdInfo.fileName);
   // A file that cannot be opened is reported, and the program starts on the
   // untitled document instead of ending.
-  if (cmdInfo.action == CommandLineInfo::Action::FileOpen) OpenFile(cmdInfo.fileName);
+  if (cmdInfo.action == CommandLineInfo::Action::FileOpen) OpenCommandLineFile(cmdInfo.fileName);
   // The window system picks nothing sensible for a first window here, so
   // the frame takes three quarters of the screen, as a desktop default would.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -183,6 +183,18 @@ bool CVelmarApp::OpenFile(const QString& path) {
   return true;
 }
 
+bool CVelmarApp::OpenCommandLineFile(const QString& path) {
+  // The document's own message says that a file "no longer exists", which
+  // fits a recent file that has gone, not a name the user has just typed.
+  if (!QFileInfo::exists(path)) {
+    velmar::ShowMessage(m_pMainWnd.get(),
+                        QStringLiteral("Cannot open %1.\nThe file does not exist.").arg(path),
+                        velmar::MessageIcon::Warning);
+    return false;
+  }
+  return OpenFile(path);
+}
+
 bool CVelmarApp::SaveTo(const QString& path) {
   if (const velmar::FileError error = docTemplate_->SaveDocumentAs(path)) {
     velmar::ShowMessage(m_pMainWnd.get(), *error, velmar::MessageIcon::Warning);
@@ -209,7 +221,7 @@ void CVelmarApp::RefreshRecentMenu() {
 }
 
 CVelmarApp::StartResult CVelmarApp::PrintFile(const QString& path) {
-  if (!OpenFile(path)) return StartResult::Failed;
+  if (!OpenCommandLineFile(path)) return StartResult::Failed;
   const std::unique_ptr<QPrinter> printer = printerFactory_();
   if (!printer) {
     velmar::ShowMessage(nullptr, QStringLiteral("No printer is installed, so nothing was printed."),

@@ -58,6 +58,7 @@ class CVelmarApp : public QObject {
   void ConnectCommands();
   void AddToRecentFiles(const QString& path);
   void RefreshRecentMenu();
+  bool OpenCommandLineFile(const QString& path);
   StartResult PrintFile(const QString& path);
 
   velmar::RecentFileList recentFiles_;

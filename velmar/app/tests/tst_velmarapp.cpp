@@ -187,7 +187,25 @@ class TestVelmarApp : public QObject {
     CVelmarApp app;
     QCOMPARE(app.InitInstance({"velmar", File("absent")}), CVelmarApp::StartResult::Run);
     QCOMPARE(capture.messages.size(), 1);
+    QCOMPARE(capture.messages.front().text,
+             QStringLiteral("Cannot open %1.\nThe file does not exist.").arg(File("absent")));
     QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Untitled - Velmar"));
+    QVERIFY(app.RecentFiles().Entries().isEmpty());
+  }
+
+  void printRequestForAMissingFileSaysItDoesNotExist() {
+    CVelmarApp app;
+    bool printerAsked = false;
+    app.SetPrinterFactory([&printerAsked] {
+      printerAsked = true;
+      return std::unique_ptr<QPrinter>();
+    });
+    MessageCapture capture;
+    QCOMPARE(app.InitInstance({"velmar", "/p", File("absent")}), CVelmarApp::StartResult::Failed);
+    QCOMPARE(capture.Texts(),
+             QStringList{
+                 QStringLiteral("Cannot open %1.\nThe file does not exist.").arg(File("absent"))});
+    QVERIFY(!printerAsked);
   }
 
   void printRequestPrintsOnePageAndEnds() {
