@@ -170,8 +170,8 @@ void CVelmarApp::OnOpenRecentFile(int index) {
   if (OpenFile(entries[index])) return;
   // A file that has gone away leaves the list, so it is not offered again.
   recentFiles_.Remove(index);
-  recentFiles_.WriteList();
   RefreshRecentMenu();
+  WriteRecentFiles();
 }
 
 bool CVelmarApp::OpenFile(const QString& path) {
@@ -206,10 +206,26 @@ bool CVelmarApp::SaveTo(const QString& path) {
 
 void CVelmarApp::AddToRecentFiles(const QString& path) {
   recentFiles_.Add(path);
+  RefreshRecentMenu();
   // Written at once, so the list survives a program that does not end
   // cleanly.
-  recentFiles_.WriteList();
-  RefreshRecentMenu();
+  WriteRecentFiles();
+}
+
+void CVelmarApp::WriteRecentFiles() {
+  if (recentFiles_.WriteList()) {
+    recentWriteFailureShown_ = false;
+    return;
+  }
+  if (recentWriteFailureShown_) return;
+  recentWriteFailureShown_ = true;
+  velmar::ShowMessage(
+      m_pMainWnd.get(),
+      QStringLiteral("The list of recent files cannot be saved in %1.\n"
+                     "The folder may be read-only or the disk full; the list is kept "
+                     "until Velmar ends.")
+          .arg(velmar::RecentFileList::SettingsFileName()),
+      velmar::MessageIcon::Warning);
 }
 
 void CVelmarApp::RefreshRecentMenu() {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
@@ -238,6 +239,32 @@ class TestMainFrm : public QObject {
                           "Copy the selection and put it on the Clipboard",
                           "Insert Clipboard contents", "Undo the last action"}));
     CloseMenuAndExpectReady(edit);
+  }
+
+  void longRecentPathsAreShortenedToTheScreen_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("ending");
+    QString deep = QStringLiteral("/");
+    for (int i = 0; i < 300; ++i) deep += QStringLiteral("folder%1/").arg(i);
+    QTest::newRow("deep folders") << deep + "n37 & more.vel"
+                                  << "/n37 && more.vel";
+    QTest::newRow("long file name") << "/rings/" + QString(600, QLatin1Char('n')) + ".vel"
+                                    << "nnnn.vel";
+  }
+  void longRecentPathsAreShortenedToTheScreen() {
+    QFETCH(QString, path);
+    QFETCH(QString, ending);
+    frame_->SetRecentFiles({path, QStringLiteral("/tmp/a&b.vel")});
+    const QList<QAction*> actions = frame_->RecentFileActions();
+    QVERIFY(actions[0]->text().startsWith(QStringLiteral("&1 ...")));
+    QVERIFY2(actions[0]->text().endsWith(ending), qPrintable(actions[0]->text().right(40)));
+    // A short path is shown whole; its ampersand is a character, not a mnemonic.
+    QCOMPARE(actions[1]->text(), QStringLiteral("&2 /tmp/a&&b.vel"));
+    const int screenWidth = frame_->screen()->availableGeometry().width();
+    const int menuWidth = frame_->FileMenu()->sizeHint().width();
+    QVERIFY2(menuWidth <= screenWidth, qPrintable(QString::number(menuWidth)));
+    // Shortened only as far as needed: the menu still spans most of the screen.
+    QVERIFY2(menuWidth > screenWidth * 3 / 4, qPrintable(QString::number(menuWidth)));
   }
 
   void indicatorPanesShowTheLockKeys() {
