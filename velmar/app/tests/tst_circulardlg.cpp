@@ -354,6 +354,23 @@ class TestCircularDlg : public QObject {
     QCOMPARE(document_->GetVertexCount(), 0);
   }
 
+  void enterInAFilledGridOrTheListClosesAsOk_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("adjacency") << int(velmar::IDC_LIST_ADJACENCY);
+    QTest::newRow("distance") << int(velmar::IDC_LIST_DISTANCE);
+    QTest::newRow("aved list") << int(velmar::IDC_LIST_AVERDIAM);
+  }
+  void enterInAFilledGridOrTheListClosesAsOk() {
+    QFETCH(int, id);
+    ShowActive();
+    Build("37", "1 3 11 13 17");
+    QWidget* control = Control<QWidget>(*dialog_, id);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Return);
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+  }
+
   void closingKeepsTheLastBuild_data() {
     QTest::addColumn<int>("button");
     QTest::newRow("ok") << int(velmar::IDOK);
