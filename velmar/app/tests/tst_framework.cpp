@@ -118,18 +118,6 @@ class TestFramework : public QObject {
     QCOMPARE(velmar::IsListablePath(path), listable);
   }
 
-  void writeReportsASettingsFolderThatCannotBeMade() {
-    QTemporaryDir blocked;
-    QVERIFY(velmar::test::WriteFile(blocked.filePath(QCoreApplication::organizationName()), "x"));
-    velmar::test::IsolateSettings(blocked.path());
-    velmar::RecentFileList list(4);
-    list.Add(QStringLiteral("/rings/a"));
-    const bool written = list.WriteList();
-    velmar::test::IsolateSettings(settingsDir_.path());
-    QVERIFY(!written);
-    QVERIFY(list.WriteList());
-  }
-
   void updateAllViewsSkipsTheSender() {
     velmar::Document document;
     CountingView first;
