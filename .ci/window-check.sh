@@ -104,6 +104,58 @@ xdotool windowfocus --sync "$main"
 xdotool key alt+f x                          # File > Exit
 finish "$velmar" velmar
 
+# ---- velmar: after a build at N = 37, one Tab leaves the adjacency grid ----
+# A key that acts on the focused grid shows which one has the focus: End
+# scrolls that grid to its last column and leaves the other as it was.
+"$build/velmar/app/velmar" >"$OUT/velmar-tab.log" 2>&1 &
+velmar=$!
+main=$(window '^Untitled - Velmar$')
+xdotool windowfocus --sync "$main"
+xdotool key alt+h Right Return               # CS > Circular
+dialog=$(window '^Параметры КС типа Циркулянт$')
+xdotool windowfocus --sync "$dialog"
+xdotool key Tab Tab Tab Tab                  # OK, Cancel, both grids, then the vertex field
+xdotool type --delay 40 '37'
+xdotool key Tab
+xdotool type --delay 40 '1 3 11 13 17'
+xdotool key Tab space                        # "Построить циркулянт"
+eval "$(xdotool getwindowgeometry --shell "$dialog")"   # WIDTH, HEIGHT of the dialog
+# Its top left corner on the screen, read where the pointer lands: under a
+# reparenting window manager the reported position counts the frame twice.
+xdotool mousemove --window "$dialog" 0 0
+eval "$(xdotool getmouselocation --shell)"
+at() { echo $(( $1 * WIDTH / 285 )) $(( $2 * HEIGHT / 252 )); }  # dialog units to pixels
+grid_sum() {  # file dlu-x: checksum of the inside of the grid at that x (both are 110 x 80)
+  local x y w h
+  read -r x y < <(at $(( $2 + 2 )) 122)
+  read -r w h < <(at 106 76)
+  convert "$1" -crop "${w}x${h}+$(( X + x ))+$(( Y + y ))" +repage rgb:- | md5sum
+}
+xdotool mousemove --window "$dialog" $(at 30 126) click 1    # a cell of the adjacency grid
+xdotool mousemove --window "$dialog" $(at 280 248)           # the pointer out of the way
+xdotool key Tab                              # one press: the distance grid
+shot velmar-tab-1-tab
+xdotool key End
+shot velmar-tab-2-end
+[ "$(grid_sum "$OUT/velmar-tab-1-tab.png" 150)" != "$(grid_sum "$OUT/velmar-tab-2-end.png" 150)" ] ||
+  fail "velmar: End after one Tab did not move the distance grid"
+[ "$(grid_sum "$OUT/velmar-tab-1-tab.png" 25)" = "$(grid_sum "$OUT/velmar-tab-2-end.png" 25)" ] ||
+  fail "velmar: End after one Tab still moved the adjacency grid"
+xdotool key shift+Tab                        # one press back: the adjacency grid
+shot velmar-tab-3-back
+xdotool key End
+shot velmar-tab-4-end
+[ "$(grid_sum "$OUT/velmar-tab-3-back.png" 25)" != "$(grid_sum "$OUT/velmar-tab-4-end.png" 25)" ] ||
+  fail "velmar: End after one Shift+Tab did not move the adjacency grid"
+[ "$(grid_sum "$OUT/velmar-tab-3-back.png" 150)" = "$(grid_sum "$OUT/velmar-tab-4-end.png" 150)" ] ||
+  fail "velmar: End after one Shift+Tab still moved the distance grid"
+pass "velmar: at N = 37 one Tab goes from the adjacency grid to the distance grid, one Shift+Tab back"
+xdotool key Escape
+gone '^Параметры КС типа Циркулянт$'
+xdotool windowfocus --sync "$main"
+xdotool key alt+f x                          # File > Exit
+finish "$velmar" "velmar (Tab)"
+
 # ---- kestrun: циркулянта, Далее, 37, График D/AveD, Назад, Назад, Выход ----
 "$build/kestrun/shell/kestrun" >"$OUT/kestrun.log" 2>&1 &
 kestrun=$!
@@ -145,4 +197,4 @@ form1=$(window '^ЛР №2$')
 shot kestrun-6-first
 xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
 finish "$kestrun" kestrun
-echo "window-check: 2 passed, 0 failed"
+echo "window-check: 3 passed, 0 failed"

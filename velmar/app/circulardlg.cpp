@@ -36,6 +36,9 @@ QTableView* MakeGrid(QWidget* parent, MatrixTableModel* model) {
   grid->verticalHeader()->setMinimumSectionSize(1);
   grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 2);
+  // A grid is one stop of the dialog's tab order: Tab leaves it, and the
+  // arrows, Home/End and Page Up/Down move between its cells.
+  grid->setTabKeyNavigation(false);
   return grid;
 }
 
@@ -58,6 +61,11 @@ QWidget* MakeControl(QWidget* dialog, const TemplateControl& control, MatrixTabl
     case velmar::IDC_LIST_AVERDIAM: {
       auto* list = new QListWidget(dialog);
       list->setSortingEnabled(true);
+      list->setTabKeyNavigation(false);
+      // The list has a vertical bar only: a line wider than the list is cut
+      // at its right edge, and no horizontal bar takes the room of a line.
+      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      list->setTextElideMode(Qt::ElideNone);
       return list;
     }
     default:

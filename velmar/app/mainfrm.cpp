@@ -6,10 +6,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <limits>
 
 #include "circulardlg.h"
+#include "menustyle.h"
+#include "pathabbreviation.h"
 #include "resources.h"
 #include "toolbarimages.h"
 
@@ -80,6 +84,8 @@ void CMainFrame::CreateActions() {
 void CMainFrame::CreateMenus() {
   for (const velmar::Menu& menu : velmar::MainMenu()) {
     QMenu* qmenu = menuBar()->addMenu(QString::fromLatin1(menu.title));
+    // Disabled items too show their prompt while highlighted.
+    qmenu->setStyle(SharedMenuStyle());
     if (menu.items.front().id == velmar::ID_FILE_NEW) fileMenu_ = qmenu;
     for (const velmar::MenuItem& item : menu.items) {
       if (item.caption == nullptr) {
@@ -164,13 +170,48 @@ void CMainFrame::SetRecentFiles(const QStringList& paths) {
   recentActions_.clear();
   for (int i = 0; i < paths.size(); ++i) {
     const int id = velmar::ID_FILE_MRU_FILE1 + i;
-    auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(paths[i]), this);
+    auto* action = new QAction(this);
     action->setData(id);
     ApplyPrompt(action, id);
     fileMenu_->insertAction(recentPlaceholder_, action);
     recentActions_.append(action);
   }
   recentPlaceholder_->setVisible(paths.isEmpty());
+  // The menu's frame, margins and columns come on top of the item texts;
+  // what they take is measured on the menu itself, then the texts shrink
+  // by any excess.
+  const QScreen* where = screen();
+  const int screenWidth =
+      where != nullptr ? where->availableGeometry().width() : std::numeric_limits<int>::max();
+  int maxWidth = screenWidth;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    LabelRecentFiles(paths, maxWidth);
+    const int excess = fileMenu_->sizeHint().width() - screenWidth;
+    if (excess <= 0) break;
+    maxWidth -= excess;
+  }
+}
+
+void CMainFrame::LabelRecentFiles(const QStringList& paths, int maxWidth) {
+  for (int i = 0; i < recentActions_.size(); ++i) {
+    recentActions_[i]->setText(RecentFileText(i, paths[i], maxWidth));
+  }
+}
+
+QString CMainFrame::RecentFileText(int index, const QString& path, int maxWidth) const {
+  const QString number = QString::number(index + 1) + QLatin1Char(' ');
+  const QFontMetrics metrics(fileMenu_->font());
+  const QByteArray utf8 = path.toUtf8();
+  const std::string shown = velmar::AbbreviatePath(
+      std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), maxWidth,
+      [&](std::string_view text) {
+        return metrics.horizontalAdvance(
+            number + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+      });
+  // An ampersand in a path is a character of the name, not a mnemonic.
+  QString label = QString::fromStdString(shown);
+  label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return QLatin1Char('&') + number + label;
 }
 
 void CMainFrame::ShowIndicators(const LockKeyState& state) {

@@ -32,6 +32,7 @@ class CMainFrame : public QMainWindow {
 
   // Shows the files in place of the disabled placeholder; the actions carry
   // the recent-file identifiers in list order.
+  // A path too long for the screen is shown shortened; the list keeps it whole.
   void SetRecentFiles(const QStringList& paths);
   QList<QAction*> RecentFileActions() const { return recentActions_; }
 
@@ -47,6 +48,8 @@ class CMainFrame : public QMainWindow {
   void CreateToolBars();
   void CreateStatusBar();
   void ConnectBarToggles();
+  QString RecentFileText(int index, const QString& path, int maxWidth) const;
+  void LabelRecentFiles(const QStringList& paths, int maxWidth);
 
   std::map<int, QAction*> actions_;
   QToolBar* m_wndToolBar = nullptr;

@@ -77,7 +77,7 @@ CVelmarApp::StartResult CVelmarApp::InitInstance(const QStringList& arguments) {
   if (cmdInfo.action == CommandLineInfo::Action::FilePrint) return PrintFile(cmdInfo.fileName);
   // A file that cannot be opened is reported, and the program starts on the
   // untitled document instead of ending.
-  if (cmdInfo.action == CommandLineInfo::Action::FileOpen) OpenFile(cmdInfo.fileName);
+  if (cmdInfo.action == CommandLineInfo::Action::FileOpen) OpenCommandLineFile(cmdInfo.fileName);
   // The window system picks nothing sensible for a first window here, so
   // the frame takes three quarters of the screen, as a desktop default would.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -170,8 +170,8 @@ void CVelmarApp::OnOpenRecentFile(int index) {
   if (OpenFile(entries[index])) return;
   // A file that has gone away leaves the list, so it is not offered again.
   recentFiles_.Remove(index);
-  recentFiles_.WriteList();
   RefreshRecentMenu();
+  WriteRecentFiles();
 }
 
 bool CVelmarApp::OpenFile(const QString& path) {
@@ -181,6 +181,18 @@ bool CVelmarApp::OpenFile(const QString& path) {
   }
   AddToRecentFiles(path);
   return true;
+}
+
+bool CVelmarApp::OpenCommandLineFile(const QString& path) {
+  // The document's own message says that a file "no longer exists", which
+  // fits a recent file that has gone, not a name the user has just typed.
+  if (!QFileInfo::exists(path)) {
+    velmar::ShowMessage(m_pMainWnd.get(),
+                        QStringLiteral("Cannot open %1.\nThe file does not exist.").arg(path),
+                        velmar::MessageIcon::Warning);
+    return false;
+  }
+  return OpenFile(path);
 }
 
 bool CVelmarApp::SaveTo(const QString& path) {
@@ -194,10 +206,26 @@ bool CVelmarApp::SaveTo(const QString& path) {
 
 void CVelmarApp::AddToRecentFiles(const QString& path) {
   recentFiles_.Add(path);
+  RefreshRecentMenu();
   // Written at once, so the list survives a program that does not end
   // cleanly.
-  recentFiles_.WriteList();
-  RefreshRecentMenu();
+  WriteRecentFiles();
+}
+
+void CVelmarApp::WriteRecentFiles() {
+  if (recentFiles_.WriteList()) {
+    recentWriteFailureShown_ = false;
+    return;
+  }
+  if (recentWriteFailureShown_) return;
+  recentWriteFailureShown_ = true;
+  velmar::ShowMessage(
+      m_pMainWnd.get(),
+      QStringLiteral("The list of recent files cannot be saved in %1.\n"
+                     "The folder may be read-only or the disk full; the list is kept "
+                     "until Velmar ends.")
+          .arg(velmar::RecentFileList::SettingsFileName()),
+      velmar::MessageIcon::Warning);
 }
 
 void CVelmarApp::RefreshRecentMenu() {
@@ -209,7 +237,7 @@ void CVelmarApp::RefreshRecentMenu() {
 }
 
 CVelmarApp::StartResult CVelmarApp::PrintFile(const QString& path) {
-  if (!OpenFile(path)) return StartResult::Failed;
+  if (!OpenCommandLineFile(path)) return StartResult::Failed;
   const std::unique_ptr<QPrinter> printer = printerFactory_();
   if (!printer) {
     velmar::ShowMessage(nullptr, QStringLiteral("No printer is installed, so nothing was printed."),

@@ -57,7 +57,9 @@ class CVelmarApp : public QObject {
   void CreateSingleDocument();
   void ConnectCommands();
   void AddToRecentFiles(const QString& path);
+  void WriteRecentFiles();
   void RefreshRecentMenu();
+  bool OpenCommandLineFile(const QString& path);
   StartResult PrintFile(const QString& path);
 
   velmar::RecentFileList recentFiles_;
@@ -67,4 +69,6 @@ class CVelmarApp : public QObject {
   std::unique_ptr<velmar::SingleDocTemplate> docTemplate_;
   std::unique_ptr<QPrinter> printer_;
   PrinterFactory printerFactory_;
+  // The user hears once that the list cannot be kept, not at every Open.
+  bool recentWriteFailureShown_ = false;
 };

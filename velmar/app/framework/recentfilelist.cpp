@@ -1,5 +1,6 @@
 #include "framework/recentfilelist.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <utility>
@@ -12,6 +13,11 @@ QString EntryKey(int index) { return QStringLiteral("File%1").arg(index + 1); }
 
 }  // namespace
 
+bool IsListablePath(const QString& path) {
+  if (path.isEmpty() || !QDir::isAbsolutePath(path)) return false;
+  return !path.contains(QChar::ReplacementCharacter) && !path.contains(QChar::Null);
+}
+
 RecentFileList::RecentFileList(int capacity, QString section)
     : capacity_(capacity), section_(std::move(section)) {}
 
@@ -21,16 +27,21 @@ void RecentFileList::ReadList() {
   entries_.clear();
   for (int i = 0; i < capacity_; ++i) {
     const QString path = settings.value(EntryKey(i)).toString();
-    if (!path.isEmpty() && !entries_.contains(path)) entries_.append(path);
+    if (IsListablePath(path) && !entries_.contains(path)) entries_.append(path);
   }
 }
 
-void RecentFileList::WriteList() const {
+bool RecentFileList::WriteList() const {
   QSettings settings;
   settings.remove(section_);
   settings.beginGroup(section_);
   for (int i = 0; i < entries_.size(); ++i) settings.setValue(EntryKey(i), entries_[i]);
+  settings.endGroup();
+  settings.sync();
+  return settings.status() == QSettings::NoError;
 }
+
+QString RecentFileList::SettingsFileName() { return QSettings().fileName(); }
 
 void RecentFileList::Add(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();

@@ -1,11 +1,12 @@
-// The circulant dialog: its template geometry and tab order, the build
-// click step by step, both messages and what stays after each, and the
-// two-character vertex field.
+// The circulant dialog: its template geometry and tab order, the keyboard
+// in filled grids, the build click step by step, both messages and what
+// stays after each, the two-character vertex field and the AveD list.
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -42,6 +43,21 @@ QStringList Lines(const QListWidget* list) {
   QStringList lines;
   for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
   return lines;
+}
+
+int FocusId() {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus == nullptr ? -1 : focus->property("controlId").toInt();
+}
+
+// The pixel columns [from, to) of the image hold something darker than mid grey.
+bool HasInkIn(const QImage& image, int from, int to, int top, int bottom) {
+  for (int x = std::max(from, 0); x < std::min(to, image.width()); ++x) {
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+      if (qGray(image.pixel(x, y)) < 128) return true;
+    }
+  }
+  return false;
 }
 
 const char* const kVertexMessage = "Ошибка ввода количества вершин";
@@ -92,6 +108,100 @@ class TestCircularDlg : public QObject {
       widget = widget->nextInFocusChain();
     } while (widget != ok);
     QCOMPARE(order, (QList<int>{1, 2, 1000, 1001, 1002, 1003, 1004, 1005, 1006}));
+  }
+
+  void tabWalksTheWholeCycleOverFilledGrids() {
+    ShowActive();
+    Build("37", "1 3 11 13 17");
+    Control<QPushButton>(*dialog_, velmar::IDOK)->setFocus();
+    const QList<int> forward{1, 2, 1000, 1001, 1002, 1003, 1004, 1005, 1006, 1};
+    QList<int> visited{FocusId()};
+    for (int i = 1; i < forward.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << FocusId();
+    }
+    QCOMPARE(visited, forward);
+    visited = {FocusId()};
+    for (int i = 1; i < forward.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      visited << FocusId();
+    }
+    QList<int> backward(forward.rbegin(), forward.rend());
+    QCOMPARE(visited, backward);
+  }
+
+  void keysMoveBetweenCellsInsideAGrid_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    for (int id : {velmar::IDC_LIST_ADJACENCY, velmar::IDC_LIST_DISTANCE}) {
+      const QByteArray grid = id == velmar::IDC_LIST_ADJACENCY ? "adjacency " : "distance ";
+      QTest::newRow(grid + "right") << id << int(Qt::Key_Right) << none << 5 << 6;
+      QTest::newRow(grid + "left") << id << int(Qt::Key_Left) << none << 5 << 4;
+      QTest::newRow(grid + "down") << id << int(Qt::Key_Down) << none << 6 << 5;
+      QTest::newRow(grid + "up") << id << int(Qt::Key_Up) << none << 4 << 5;
+      QTest::newRow(grid + "home") << id << int(Qt::Key_Home) << none << 5 << 0;
+      QTest::newRow(grid + "end") << id << int(Qt::Key_End) << none << 5 << 36;
+      QTest::newRow(grid + "ctrl+home") << id << int(Qt::Key_Home) << ctrl << 0 << 0;
+      QTest::newRow(grid + "ctrl+end") << id << int(Qt::Key_End) << ctrl << 36 << 36;
+      QTest::newRow(grid + "page up") << id << int(Qt::Key_PageUp) << none << 0 << 5;
+    }
+  }
+  void keysMoveBetweenCellsInsideAGrid() {
+    QFETCH(int, id);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    ShowActive();
+    Build("37", "1 3 11 13 17");
+    auto* grid = Control<QTableView>(*dialog_, id);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(5, 5));
+    QTest::keyClick(grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(grid->currentIndex().row(), row);
+    QCOMPARE(grid->currentIndex().column(), column);
+    QCOMPARE(QApplication::focusWidget(), grid);
+  }
+
+  void pageDownMovesDownAGridAndTheList() {
+    ShowActive();
+    Build("37", "1 3 11 13 17");
+    auto* grid = Control<QTableView>(*dialog_, velmar::IDC_LIST_DISTANCE);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 3));
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    QVERIFY(grid->currentIndex().row() > 0);
+    QCOMPARE(grid->currentIndex().column(), 3);
+    auto* list = Control<QListWidget>(*dialog_, velmar::IDC_LIST_AVERDIAM);
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 1);
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->currentRow(), 36);
+    QCOMPARE(QApplication::focusWidget(), list);
+  }
+
+  void averDiamListCutsLongLinesWithoutAHorizontalBar() {
+    ShowActive();
+    Build("10", "1");  // ten lines of "238609296.33333", wider than the list
+    auto* list = Control<QListWidget>(*dialog_, velmar::IDC_LIST_AVERDIAM);
+    QTRY_VERIFY(list->verticalScrollBar()->isVisible());
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    // No bar below the lines: the whole inner height shows lines.
+    QCOMPARE(list->viewport()->height(), list->height() - 2 * list->frameWidth());
+    QVERIFY(list->visualItemRect(list->item(0)).height() * 3 <= list->viewport()->height());
+    // Cut, not shortened with an ellipsis: the digits run into the right edge.
+    const QImage image = list->viewport()->grab().toImage();
+    const QRect line = list->visualItemRect(list->item(0));
+    const int edge = image.width();
+    QVERIFY(QFontMetrics(list->font()).horizontalAdvance(list->item(0)->text()) > edge);
+    QVERIFY(HasInkIn(image, edge - 4, edge, line.top(), line.bottom()));
   }
 
   void startsEmpty() {
@@ -244,6 +354,23 @@ class TestCircularDlg : public QObject {
     QCOMPARE(document_->GetVertexCount(), 0);
   }
 
+  void enterInAFilledGridOrTheListClosesAsOk_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("adjacency") << int(velmar::IDC_LIST_ADJACENCY);
+    QTest::newRow("distance") << int(velmar::IDC_LIST_DISTANCE);
+    QTest::newRow("aved list") << int(velmar::IDC_LIST_AVERDIAM);
+  }
+  void enterInAFilledGridOrTheListClosesAsOk() {
+    QFETCH(int, id);
+    ShowActive();
+    Build("37", "1 3 11 13 17");
+    QWidget* control = Control<QWidget>(*dialog_, id);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Return);
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+  }
+
   void closingKeepsTheLastBuild_data() {
     QTest::addColumn<int>("button");
     QTest::newRow("ok") << int(velmar::IDOK);
@@ -265,6 +392,11 @@ class TestCircularDlg : public QObject {
   }
 
  private:
+  void ShowActive() {
+    dialog_->show();
+    dialog_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+  }
   void SetTexts(const QString& vertices, const QString& generators) {
     Control<QLineEdit>(*dialog_, velmar::IDC_EDIT_VERTICES)->setText(vertices);
     Control<QLineEdit>(*dialog_, velmar::IDC_EDIT_GENERATORS)->setText(generators);

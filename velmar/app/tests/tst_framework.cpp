@@ -101,6 +101,23 @@ class TestFramework : public QObject {
     QCOMPARE(reread.Entries(), QStringList{"/a"});
   }
 
+  void onlyAbsoluteFileNamesAreListable_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("listable");
+    QTest::newRow("absolute") << "/home/user/n37.vel" << true;
+    QTest::newRow("cyrillic") << QStringLiteral("/дом/граф.vel") << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("relative") << "rings/n37.vel" << false;
+    QTest::newRow("home shorthand") << "~/n37.vel" << false;
+    QTest::newRow("undecodable bytes") << QString::fromUtf8("/rings/\xff\xfe.vel") << false;
+    QTest::newRow("nul") << QStringLiteral("/rings/a") + QChar::Null + "b" << false;
+  }
+  void onlyAbsoluteFileNamesAreListable() {
+    QFETCH(QString, path);
+    QFETCH(bool, listable);
+    QCOMPARE(velmar::IsListablePath(path), listable);
+  }
+
   void updateAllViewsSkipsTheSender() {
     velmar::Document document;
     CountingView first;

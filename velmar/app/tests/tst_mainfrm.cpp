@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
@@ -193,6 +194,79 @@ class TestMainFrm : public QObject {
     QVERIFY(frame_->MessagePane()->isVisible());
   }
 
+  void disabledEditItemsShowTheirPromptsUnderThePointer_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("undo") << int(velmar::ID_EDIT_UNDO) << "Undo the last action";
+    QTest::newRow("cut") << int(velmar::ID_EDIT_CUT)
+                         << "Cut the selection and put it on the Clipboard";
+    QTest::newRow("copy") << int(velmar::ID_EDIT_COPY)
+                          << "Copy the selection and put it on the Clipboard";
+    QTest::newRow("paste") << int(velmar::ID_EDIT_PASTE) << "Insert Clipboard contents";
+  }
+  void disabledEditItemsShowTheirPromptsUnderThePointer() {
+    QFETCH(int, id);
+    QFETCH(QString, prompt);
+    QMenu* edit = OpenEditMenuWithTheMouse();
+    QAction* item = frame_->Action(id);
+    QVERIFY(!item->isEnabled());
+    QTest::mouseMove(edit, edit->actionGeometry(item).center());
+    QTRY_COMPARE(frame_->statusBar()->currentMessage(), prompt);
+    QCOMPARE(edit->activeAction(), item);
+    // The highlight bar is drawn under the disabled item as under any other.
+    const QRect rect = edit->actionGeometry(item);
+    const QImage image = edit->grab().toImage();
+    QCOMPARE(QColor(image.pixel(rect.left() + 2, rect.center().y())),
+             edit->palette().color(QPalette::Active, QPalette::Highlight));
+    // Triggering a disabled item stays without effect.
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!item->isEnabled());
+    CloseMenuAndExpectReady(edit);
+  }
+
+  void keyboardWalksThePromptsOfTheDisabledEditItems() {
+    ActivateFrame();
+    QTest::keyClick(frame_.get(), Qt::Key_E, Qt::AltModifier);
+    QMenu* edit = EditMenu();
+    QTRY_VERIFY(edit->isVisible());
+    QStringList prompts{frame_->statusBar()->currentMessage()};
+    for (int i = 0; i < 4; ++i) {
+      QTest::keyClick(edit, Qt::Key_Down);
+      prompts << frame_->statusBar()->currentMessage();
+    }
+    QCOMPARE(prompts,
+             (QStringList{"Undo the last action", "Cut the selection and put it on the Clipboard",
+                          "Copy the selection and put it on the Clipboard",
+                          "Insert Clipboard contents", "Undo the last action"}));
+    CloseMenuAndExpectReady(edit);
+  }
+
+  void longRecentPathsAreShortenedToTheScreen_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("ending");
+    QString deep = QStringLiteral("/");
+    for (int i = 0; i < 300; ++i) deep += QStringLiteral("folder%1/").arg(i);
+    QTest::newRow("deep folders") << deep + "n37 & more.vel"
+                                  << "/n37 && more.vel";
+    QTest::newRow("long file name") << "/rings/" + QString(600, QLatin1Char('n')) + ".vel"
+                                    << "nnnn.vel";
+  }
+  void longRecentPathsAreShortenedToTheScreen() {
+    QFETCH(QString, path);
+    QFETCH(QString, ending);
+    frame_->SetRecentFiles({path, QStringLiteral("/tmp/a&b.vel")});
+    const QList<QAction*> actions = frame_->RecentFileActions();
+    QVERIFY(actions[0]->text().startsWith(QStringLiteral("&1 ...")));
+    QVERIFY2(actions[0]->text().endsWith(ending), qPrintable(actions[0]->text().right(40)));
+    // A short path is shown whole; its ampersand is a character, not a mnemonic.
+    QCOMPARE(actions[1]->text(), QStringLiteral("&2 /tmp/a&&b.vel"));
+    const int screenWidth = frame_->screen()->availableGeometry().width();
+    const int menuWidth = frame_->FileMenu()->sizeHint().width();
+    QVERIFY2(menuWidth <= screenWidth, qPrintable(QString::number(menuWidth)));
+    // Shortened only as far as needed: the menu still spans most of the screen.
+    QVERIFY2(menuWidth > screenWidth * 3 / 4, qPrintable(QString::number(menuWidth)));
+  }
+
   void indicatorPanesShowTheLockKeys() {
     QList<int> order;
     for (int id : velmar::StatusIndicators()) order << id;
@@ -267,6 +341,27 @@ class TestMainFrm : public QObject {
   }
 
  private:
+  void ActivateFrame() {
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+  }
+  QMenu* EditMenu() const { return frame_->menuBar()->actions().at(1)->menu(); }
+  QMenu* OpenEditMenuWithTheMouse() {
+    ActivateFrame();
+    QMenu* edit = EditMenu();
+    QMenuBar* bar = frame_->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(edit)); }();
+    return edit;
+  }
+  void CloseMenuAndExpectReady(QMenu* menu) {
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(frame_->statusBar()->currentMessage(), QString());
+    QVERIFY(frame_->MessagePane()->isVisible());
+    QCOMPARE(frame_->MessagePane()->text(), QStringLiteral("Ready"));
+  }
+
   template <typename Action>
   void RunCircular(Action act) {
     bool seen = false;

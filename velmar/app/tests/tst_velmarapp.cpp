@@ -2,6 +2,7 @@
 // with their failures, the recent-file list across a restart, and the print
 // request.
 #include <QAction>
+#include <QDir>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -130,6 +131,80 @@ class TestVelmarApp : public QObject {
     QCOMPARE(actions[0]->text(), QStringLiteral("&1 ") + File("b"));
   }
 
+  void unusableRecentEntriesAreDropped() {
+    const QString settingsFile = QSettings().fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(settingsFile).path()));
+    QByteArray content("[Recent%20File%20List]\n");
+    content += "File1=/rings/\xff\xfe.vel\n";
+    content += "File2=\n";
+    content += "File3=rings/relative.vel\n";
+    content += "File4=" + File("kept").toUtf8() + "\n";
+    QVERIFY(velmar::test::WriteFile(settingsFile, content));
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    QCOMPARE(app.RecentFiles().Entries(), QStringList{File("kept")});
+    QCOMPARE(app.MainFrame()->RecentFileActions().size(), 1);
+  }
+
+  void unwritableSettingsGiveOneMessageNamingTheFile() {
+    // A plain file where the settings folder should be: no user, not even
+    // the administrator, can write the list there.
+    QTemporaryDir blocked;
+    const QString folder =
+        blocked.filePath(QStringLiteral("Local AppWizard-Generated Applications"));
+    QVERIFY(velmar::test::WriteFile(folder, "not a folder"));
+    velmar::test::IsolateSettings(blocked.path());
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    MessageCapture capture;
+    QVERIFY(app.SaveTo(File("one")));
+    QVERIFY(app.SaveTo(File("two")));
+    QVERIFY(app.OpenFile(File("one")));
+    const QString settingsFile = QSettings().fileName();
+    QCOMPARE(capture.messages.size(), 1);
+    QVERIFY(capture.messages.front().text.contains(settingsFile));
+    QCOMPARE(capture.messages.front().icon, velmar::MessageIcon::Warning);
+    // The list goes on in memory and in the menu.
+    QCOMPARE(app.RecentFiles().Entries(), (QStringList{File("one"), File("two")}));
+    QCOMPARE(app.MainFrame()->RecentFileActions().size(), 2);
+    // Once the folder can be written again, the next change stores the
+    // whole list, and a later failure is told again.
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(app.SaveTo(File("three")));
+    QCOMPARE(capture.messages.size(), 1);
+    QCOMPARE(QSettings().value(QStringLiteral("Recent File List/File2")).toString(), File("one"));
+    QCOMPARE(QSettings().value(QStringLiteral("Recent File List/File3")).toString(), File("two"));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(velmar::test::WriteFile(folder, "not a folder"));
+    QVERIFY(app.SaveTo(File("four")));
+    QCOMPARE(capture.messages.size(), 2);
+    velmar::test::IsolateSettings(settingsDir_.path());
+  }
+
+  void readOnlySettingsFolderGivesOneMessage() {
+    QTemporaryDir readOnly;
+    const QString folder =
+        readOnly.filePath(QStringLiteral("Local AppWizard-Generated Applications"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (velmar::test::WriteFile(folder + QStringLiteral("/probe"), "x")) {
+      QFile::setPermissions(
+          folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+      QSKIP("this user writes into read-only folders");
+    }
+    velmar::test::IsolateSettings(readOnly.path());
+    CVelmarApp app;
+    app.InitInstance({"velmar"});
+    MessageCapture capture;
+    QVERIFY(app.SaveTo(File("one")));
+    QVERIFY(app.SaveTo(File("two")));
+    QCOMPARE(capture.messages.size(), 1);
+    QVERIFY(capture.messages.front().text.contains(QSettings().fileName()));
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    velmar::test::IsolateSettings(settingsDir_.path());
+  }
+
   void recentFileOpensAsOpenDoes() {
     CVelmarApp app;
     app.InitInstance({"velmar"});
@@ -187,7 +262,25 @@ class TestVelmarApp : public QObject {
     CVelmarApp app;
     QCOMPARE(app.InitInstance({"velmar", File("absent")}), CVelmarApp::StartResult::Run);
     QCOMPARE(capture.messages.size(), 1);
+    QCOMPARE(capture.messages.front().text,
+             QStringLiteral("Cannot open %1.\nThe file does not exist.").arg(File("absent")));
     QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Untitled - Velmar"));
+    QVERIFY(app.RecentFiles().Entries().isEmpty());
+  }
+
+  void printRequestForAMissingFileSaysItDoesNotExist() {
+    CVelmarApp app;
+    bool printerAsked = false;
+    app.SetPrinterFactory([&printerAsked] {
+      printerAsked = true;
+      return std::unique_ptr<QPrinter>();
+    });
+    MessageCapture capture;
+    QCOMPARE(app.InitInstance({"velmar", "/p", File("absent")}), CVelmarApp::StartResult::Failed);
+    QCOMPARE(capture.Texts(),
+             QStringList{
+                 QStringLiteral("Cannot open %1.\nThe file does not exist.").arg(File("absent"))});
+    QVERIFY(!printerAsked);
   }
 
   void printRequestPrintsOnePageAndEnds() {
