@@ -5,6 +5,7 @@
 #include "diameter_series.h"
 #include "forms.h"
 #include "mykub.h"
+#include "outside_focus.h"
 #include "projection.h"
 #include "recording_canvas.h"
 #include "unit5.h"
@@ -207,6 +208,44 @@ class TestUnit5 : public QObject {
     QCOMPARE(form().RadioGroup1->ItemIndex(), 0);
     QCOMPARE(form().Label1->Caption(), QStringLiteral("Количество вершин равно 24 (4x3x2)"));
     QCOMPARE(form().Tab->RowCount(), 25);
+  }
+
+  void activationFromOutsideRunsNothing() {
+    form().Show();
+    QCoreApplication::processEvents();
+    Select(2);
+    form().Image1->canvas().SetPenColor(kRed);
+    const QImage drawn = form().Image1->picture();
+    recorder_.clear();
+
+    QVERIFY(testing::FocusLeavesTheProgramAndComesBack(form()));
+
+    QVERIFY(recorder_.ops().empty());
+    QCOMPARE(form().Image1->canvas().PenColor(), kRed);
+    QCOMPARE(form().Image1->picture(), drawn);
+    QCOMPARE(form().RadioGroup1->ItemIndex(), 2);
+    QCOMPARE(form().Tab->RowCount(), 31);
+  }
+
+  void inProgramActivationsRestoreTheColoursOnce() {
+    const std::vector<CanvasOp> once{{Kind::Brush, 0, 0, 0, 0, kWhite, {}},
+                                     {Kind::Pen, 0, 0, 0, 0, kBlack, {}}};
+    form().Show();
+    QCoreApplication::processEvents();
+    recorder_.clear();
+    form6_->show();  // another window of the program takes the focus
+    QApplication::setActiveWindow(form6_.get());
+    QApplication::setActiveWindow(&form());
+    QCoreApplication::processEvents();
+    QCOMPARE(recorder_.ops(), once);
+    form6_->hide();
+
+    recorder_.clear();
+    QTest::mouseClick(form().Next, Qt::LeftButton);
+    QTest::mouseClick(form6_->Exit, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(form().isVisible());
+    QCOMPARE(recorder_.ops(), once);
   }
 
   void backLeadsToTheFirstWindow() {

@@ -2,6 +2,7 @@
 // state, the table, the recorded drawing and the refusal of bad counts.
 #include <QtTest>
 
+#include "outside_focus.h"
 #include "program.h"
 #include "projection.h"
 #include "recording_canvas.h"
@@ -45,6 +46,8 @@ class Unit2Test : public QObject {
   void countsOutsideOneToThirtyTwoAreRefused_data();
   void countsOutsideOneToThirtyTwoAreRefused();
   void activationAfterARedDrawingResetsThePen();
+  void activationFromOutsideRunsNothing();
+  void clickFromAnotherWindowOfTheProgramRunsOnce();
 
  private:
   void Pick(const QString& item);
@@ -203,6 +206,43 @@ void Unit2Test::activationAfterARedDrawingResetsThePen() {
   QCOMPARE(form_->Image1->canvas().BrushColor(), kWhite);
   // The drawing itself survives hiding and showing.
   QVERIFY(!AllWhite(form_->Image1->picture()));
+}
+
+void Unit2Test::activationFromOutsideRunsNothing() {
+  QCoreApplication::processEvents();
+  Pick(QStringLiteral("32"));
+  form_->DrawClick();
+  form_->ComboBox1->SetText(QString());  // the user empties the text again
+  const QImage drawn = form_->Image1->picture();
+  RecordingCanvas recorder;
+  form_->Image1->SetObserver(&recorder);
+
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(*form_));
+
+  QVERIFY(form_->Draw->isEnabled());
+  QCOMPARE(form_->Image1->canvas().PenColor(), kRed);
+  QVERIFY(recorder.ops().empty());
+  QCOMPARE(form_->Image1->picture(), drawn);
+  form_->Image1->SetObserver(nullptr);
+}
+
+void Unit2Test::clickFromAnotherWindowOfTheProgramRunsOnce() {
+  QCoreApplication::processEvents();
+  Pick(QStringLiteral("8"));
+  form_->ComboBox1->SetText(QString());
+  RecordingCanvas recorder;
+  form_->Image1->SetObserver(&recorder);
+  TForm2 other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  QApplication::setActiveWindow(form_.get());
+  QCoreApplication::processEvents();
+
+  QVERIFY(!form_->Draw->isEnabled());
+  const std::vector<CanvasOp> once{{CanvasOp::Kind::Brush, 0, 0, 0, 0, kWhite, {}},
+                                   {CanvasOp::Kind::Pen, 0, 0, 0, 0, kBlack, {}}};
+  QCOMPARE(recorder.ops(), once);
+  form_->Image1->SetObserver(nullptr);
 }
 
 QTEST_MAIN(Unit2Test)

@@ -1,5 +1,6 @@
 // The services every window relies on: activation, closing, the controls'
 // click rules, the grid, the image canvas and the integer conversion.
+#include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -8,6 +9,7 @@
 #include "conversion.h"
 #include "form.h"
 #include "image.h"
+#include "outside_focus.h"
 #include "program.h"
 #include "radiogroup.h"
 #include "recording_canvas.h"
@@ -36,6 +38,10 @@ class FormLayerTest : public QObject {
  private slots:
   void createdHiddenAtItsRectangle();
   void showActivatesOnceAndClickingBackActivatesAgain();
+  void focusFromOutsideTheProgramRunsNothing();
+  void platformReportsOfAProgramMoveRunOnce();
+  void hiddenAndShownWhileActiveRunsOnce();
+  void lateReportForAHiddenWindowRunsNothing();
   void closingOnlyTheMainWindowEndsTheProgram();
   void radioGroupClicksOnlyOnAUserChange();
   void comboBoxClicksOnlyWhenAnItemIsPicked();
@@ -75,6 +81,73 @@ void FormLayerTest::showActivatesOnceAndClickingBackActivatesAgain() {
   QCOMPARE(first.activations, 2);
   first.Show();  // already active: nothing more
   QCOMPARE(first.activations, 2);
+}
+
+void FormLayerTest::focusFromOutsideTheProgramRunsNothing() {
+  CountingForm form;
+  form.Show();
+  QCOMPARE(form.activations, 1);
+
+  QVERIFY(testing::ForeignWindowTakesTheFocus(form));
+  QCOMPARE(form.activations, 1);
+  QVERIFY(testing::ApplicationLeftAndReentered(form));
+  QCOMPARE(form.activations, 1);
+
+  // A dialog or message box of the program is no window of the wizard either.
+  QDialog dialog(&form);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  QVERIFY(!form.isActiveWindow());
+  dialog.close();
+  QApplication::setActiveWindow(&form);
+  QCOMPARE(form.activations, 1);
+}
+
+void FormLayerTest::platformReportsOfAProgramMoveRunOnce() {
+  CountingForm first;
+  CountingForm second;
+  first.Show();
+  QCoreApplication::processEvents();  // the platform's own reports of the shows
+  second.Show();
+  QCoreApplication::processEvents();
+  QCOMPARE(first.activations, 1);
+
+  // The user clicks into the first window; the platform reports it late.
+  first.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&first));
+  QTRY_VERIFY(first.isActiveWindow());
+  QCoreApplication::processEvents();
+  QCOMPARE(first.activations, 2);
+  QCOMPARE(second.activations, 1);
+
+  // Leaving the program from there and coming back is still no move.
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(first));
+  QCOMPARE(first.activations, 2);
+}
+
+void FormLayerTest::hiddenAndShownWhileActiveRunsOnce() {
+  CountingForm form;
+  form.Show();
+  form.Hide();
+  form.Show();
+  QCoreApplication::processEvents();
+  QCOMPARE(form.activations, 2);
+}
+
+void FormLayerTest::lateReportForAHiddenWindowRunsNothing() {
+  // A button shows the second window and hides the first, whose activation
+  // the platform reports only afterwards.
+  CountingForm first;
+  CountingForm second;
+  first.Show();
+  second.Show();
+  first.Hide();
+  QApplication::setActiveWindow(&first);
+  QCOMPARE(first.activations, 1);
+  // Nor does the hidden window count as one that had the focus.
+  QApplication::setActiveWindow(&second);
+  QCoreApplication::processEvents();
+  QCOMPARE(second.activations, 1);
 }
 
 void FormLayerTest::closingOnlyTheMainWindowEndsTheProgram() {

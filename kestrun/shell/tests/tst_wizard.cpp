@@ -8,6 +8,7 @@
 #include "diameter_series.h"
 #include "forms.h"
 #include "formset.h"
+#include "outside_focus.h"
 #include "program.h"
 #include "projection.h"
 #include "unit1.h"
@@ -70,6 +71,9 @@ class WizardTest : public QObject {
   void navigationTable_data();
   void navigationTable();
   void clickingBackIntoTheChooserResetsIt();
+  void chooserKeepsItsChoiceWhenFocusComesBackFromOutside();
+  void chartVisits_data();
+  void chartVisits();
   void exitAndClosingTheChooserEndTheProgram();
   void closingAnotherWindowOnlyHidesIt();
   void hypercubeChartAfterOneAndTwoVisits();
@@ -205,10 +209,64 @@ void WizardTest::navigationTable() {
 
 void WizardTest::clickingBackIntoTheChooserResetsIt() {
   First().RadioGroup1->Item(1)->click();
+  Form3->show();
   QApplication::setActiveWindow(Form3);  // another window of the program had the focus
   QApplication::setActiveWindow(Form1);
   QCOMPARE(First().RadioGroup1->ItemIndex(), -1);
   QVERIFY(!First().Next->isEnabled());
+}
+
+void WizardTest::chooserKeepsItsChoiceWhenFocusComesBackFromOutside() {
+  QCoreApplication::processEvents();
+  First().RadioGroup1->Item(2)->click();
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(*Form1));
+  QCOMPARE(First().RadioGroup1->ItemIndex(), 2);
+  QVERIFY(First().Next->isEnabled());
+}
+
+void WizardTest::chartVisits_data() {
+  QTest::addColumn<int>("type");
+  QTest::addColumn<Form**>("topology");
+  QTest::addColumn<Form**>("chart");
+  QTest::addColumn<int>("points");
+  QTest::newRow("binary hypercube") << 0 << &Form2 << &Form3 << 5;
+  QTest::newRow("generalized cube") << 1 << &Form5 << &Form6 << 3;
+  QTest::newRow("circulant") << 2 << &Form7 << &Form9 << 5;
+}
+
+// Each visit appends the points once, and every visit looks the same; focus
+// from outside the program appends nothing.
+void WizardTest::chartVisits() {
+  QFETCH(int, type);
+  QFETCH(Form**, topology);
+  QFETCH(Form**, chart);
+  QFETCH(int, points);
+  ChartForm& form = Chart(*chart);
+  ChooseType(type);
+  ClickButton(*topology, QStringLiteral("График D/AveD"));
+  QCoreApplication::processEvents();
+  QCOMPARE(form.Series1->count(), points);
+  const QImage first = form.ChartView->grab().toImage();
+
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(form));
+  QCOMPARE(form.Series1->count(), points);
+  QCOMPARE(form.Series2->count(), points);
+
+  // A click into the chart after another window of the program had the focus.
+  (*topology)->show();
+  QApplication::setActiveWindow(*topology);
+  QApplication::setActiveWindow(&form);
+  (*topology)->hide();
+  QCoreApplication::processEvents();
+  QCOMPARE(form.Series1->count(), 2 * points);
+  QCOMPARE(form.ChartView->grab().toImage(), first);
+
+  ClickButton(&form, QStringLiteral("Назад"));
+  ClickButton(*topology, QStringLiteral("График D/AveD"));
+  QCoreApplication::processEvents();
+  QCOMPARE(form.Series1->count(), 3 * points);
+  QCOMPARE(form.Series2->count(), 3 * points);
+  QCOMPARE(form.ChartView->grab().toImage(), first);
 }
 
 void WizardTest::exitAndClosingTheChooserEndTheProgram() {
@@ -302,6 +360,15 @@ void WizardTest::chartSettings() {
   QVERIFY(!chart.Series1->pointsVisible() && !chart.Series2->pointsVisible());
   QCOMPARE(chart.ChartView->height(), 265);
   QCOMPARE(chart.Exit->text(), QStringLiteral("Назад"));
+
+  // Title, legend and axis labels take what they need, the plot the rest.
+  chart.show();
+  QCoreApplication::processEvents();
+  const QRectF plot = chart.Chart1->plotArea();
+  const QRect view = chart.ChartView->rect();
+  QVERIFY2(plot.height() >= 0.65 * view.height(), qPrintable(QString::number(plot.height())));
+  QVERIFY2(plot.width() >= view.width() - 60, qPrintable(QString::number(plot.width())));
+  chart.hide();
 }
 
 void WizardTest::pointsAreKeptInAscendingX() {
