@@ -4,10 +4,12 @@
 
 #include "diameter_series.h"
 #include "forms.h"
+#include "gridcell.h"
 #include "mykub.h"
 #include "outside_focus.h"
 #include "projection.h"
 #include "recording_canvas.h"
+#include "tab_cycle.h"
 #include "unit5.h"
 #include "unit6.h"
 
@@ -110,6 +112,36 @@ class TestUnit5 : public QObject {
                                          form().RadioGroup1->Item(1),
                                          form().RadioGroup1->Item(2)};
     QCOMPARE(TabChain(form().Button1), expected);
+  }
+
+  // With the table filled, Tab still passes the table in one press.
+  void tabCycleWithAFilledTable() {
+    form().Show();
+    QCoreApplication::processEvents();
+    Select(2);
+    QCOMPARE(form().Tab->RowCount(), 31);
+    TForm5& f = form();
+    const std::vector<QWidget*> forward{f.Button1, f.Next, f.Tab, f.RadioGroup1};
+    QCOMPARE(testing::TabCycle(f, f.Button1, true), forward);
+    const std::vector<QWidget*> backward{f.Button1, f.RadioGroup1, f.Tab, f.Next};
+    QCOMPARE(testing::TabCycle(f, f.Button1, false), backward);
+    QCOMPARE(f.RadioGroup1->ItemIndex(), 2);  // passing the group changed no choice
+  }
+
+  void everyNumberOfTheTableFitsItsColumn() {
+    for (int item = 0; item < 3; ++item) {
+      Select(item);
+      const StringGrid& grid = *form().Tab;
+      const QFontMetrics metrics(grid.font());
+      for (int row = 0; row < grid.RowCount(); ++row) {
+        for (int col = 0; col < grid.ColCount(); ++col) {
+          const QString text = grid.Cell(col, row);
+          QVERIFY2(metrics.horizontalAdvance(text) <= CellTextRoom(grid.columnWidth(col)),
+                   qPrintable(QStringLiteral("(%1, %2) %3").arg(col).arg(row).arg(text)));
+        }
+      }
+      QCOMPARE(grid.columnWidth(0), 15);
+    }
   }
 
   void selection_data() {

@@ -2,10 +2,12 @@
 // state, the table, the recorded drawing and the refusal of bad counts.
 #include <QtTest>
 
+#include "gridcell.h"
 #include "outside_focus.h"
 #include "program.h"
 #include "projection.h"
 #include "recording_canvas.h"
+#include "tab_cycle.h"
 #include "unit2.h"
 
 using namespace kestrun;
@@ -48,6 +50,8 @@ class Unit2Test : public QObject {
   void activationAfterARedDrawingResetsThePen();
   void activationFromOutsideRunsNothing();
   void clickFromAnotherWindowOfTheProgramRunsOnce();
+  void tabCycleWithAFilledTable();
+  void everyNumberOfTheTableFitsItsColumn();
 
  private:
   void Pick(const QString& item);
@@ -243,6 +247,34 @@ void Unit2Test::clickFromAnotherWindowOfTheProgramRunsOnce() {
                                    {CanvasOp::Kind::Pen, 0, 0, 0, 0, kBlack, {}}};
   QCOMPARE(recorder.ops(), once);
   form_->Image1->SetObserver(nullptr);
+}
+
+void Unit2Test::tabCycleWithAFilledTable() {
+  Pick(QStringLiteral("32"));
+  form_->DrawClick();
+  QCOMPARE(form_->StringGrid1->RowCount(), 33);
+  TForm2& f = *form_;
+  const std::vector<QWidget*> forward{f.Exit, f.ComboBox1, f.Draw, f.Diam, f.StringGrid1};
+  QCOMPARE(testing::TabCycle(f, f.Exit, true), forward);
+  const std::vector<QWidget*> backward{f.Exit, f.StringGrid1, f.Diam, f.Draw, f.ComboBox1};
+  QCOMPARE(testing::TabCycle(f, f.Exit, false), backward);
+  QCOMPARE(f.StringGrid1->currentIndex(), f.StringGrid1->model()->index(1, 1));
+}
+
+void Unit2Test::everyNumberOfTheTableFitsItsColumn() {
+  Pick(QStringLiteral("32"));
+  form_->DrawClick();
+  const StringGrid& grid = *form_->StringGrid1;
+  const QFontMetrics metrics(grid.font());
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int col = 0; col < grid.ColCount(); ++col) {
+      const QString text = grid.Cell(col, row);
+      QVERIFY2(metrics.horizontalAdvance(text) <= CellTextRoom(grid.columnWidth(col)),
+               qPrintable(QStringLiteral("(%1, %2) %3").arg(col).arg(row).arg(text)));
+    }
+  }
+  QCOMPARE(grid.columnWidth(0), 15);
+  QCOMPARE(grid.rowHeight(0), 15);
 }
 
 QTEST_MAIN(Unit2Test)

@@ -1,6 +1,7 @@
 // The wizard end to end: start-up, the navigation table, the first window's
 // reset on every return, the projection constants, closing windows and the
 // chart windows' points.
+#include <QSignalSpy>
 #include <QValueAxis>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include "outside_focus.h"
 #include "program.h"
 #include "projection.h"
+#include "tab_cycle.h"
 #include "unit1.h"
 #include "unit2.h"
 
@@ -74,6 +76,9 @@ class WizardTest : public QObject {
   void chooserKeepsItsChoiceWhenFocusComesBackFromOutside();
   void chartVisits_data();
   void chartVisits();
+  void enterPressesEveryButton_data();
+  void enterPressesEveryButton();
+  void chooserTabCycle();
   void exitAndClosingTheChooserEndTheProgram();
   void closingAnotherWindowOnlyHidesIt();
   void hypercubeChartAfterOneAndTwoVisits();
@@ -379,6 +384,55 @@ void WizardTest::pointsAreKeptInAscendingX() {
   AppendPoint(series, 4, 2);
   AppendPoint(series, 4, 7);  // equal x: after the earlier one
   QCOMPARE(series.points(), (QList<QPointF>{{2, 1}, {4, 2}, {4, 7}, {8, 3}, {32, 5}}));
+}
+
+void WizardTest::enterPressesEveryButton_data() {
+  QTest::addColumn<Form**>("form");
+  QTest::addColumn<QString>("caption");
+  const QString back = QStringLiteral("Назад");
+  const QString chart = QStringLiteral("График D/AveD");
+  QTest::newRow("TForm1 Далее") << &Form1 << "Далее";
+  QTest::newRow("TForm1 Выход") << &Form1 << "Выход";
+  QTest::newRow("TForm2 Построить") << &Form2 << "Построить";
+  QTest::newRow("TForm2 График") << &Form2 << chart;
+  QTest::newRow("TForm2 Назад") << &Form2 << back;
+  QTest::newRow("TForm3 Назад") << &Form3 << back;
+  QTest::newRow("TForm5 График") << &Form5 << chart;
+  QTest::newRow("TForm5 Назад") << &Form5 << back;
+  QTest::newRow("TForm6 Назад") << &Form6 << back;
+  QTest::newRow("TForm7 График") << &Form7 << chart;
+  QTest::newRow("TForm7 Назад") << &Form7 << back;
+  QTest::newRow("TForm9 Назад") << &Form9 << back;
+}
+
+// Enter on the focused button presses it once, as Space does.
+void WizardTest::enterPressesEveryButton() {
+  QFETCH(Form**, form);
+  QFETCH(QString, caption);
+  Form& window = **form;
+  window.Show();
+  QPushButton* button = nullptr;
+  for (QPushButton* candidate : window.findChildren<QPushButton*>()) {
+    if (candidate->text() == caption) button = candidate;
+  }
+  QVERIFY(button);
+  if (&window == Form1) First().RadioGroup1->Item(2)->click();  // enables "Далее"
+  if (&window == Form2) static_cast<TForm2&>(window).ComboBox1->SetText(QStringLiteral("8"));
+  button->setEnabled(true);
+  button->setFocus();
+  QSignalSpy clicks(button, &QPushButton::clicked);
+  QTest::keyClick(button, Qt::Key_Return);
+  QCOMPARE(clicks.count(), 1);
+  QVERIFY(messages_.isEmpty());
+}
+
+void WizardTest::chooserTabCycle() {
+  First().RadioGroup1->Item(0)->click();
+  TForm1& f = First();
+  const std::vector<QWidget*> forward{f.RadioGroup1, f.Next, f.Exit};
+  QCOMPARE(testing::TabCycle(f, f.RadioGroup1->Item(0), true), forward);
+  const std::vector<QWidget*> backward{f.Next, f.RadioGroup1, f.Exit};
+  QCOMPARE(testing::TabCycle(f, f.Next, false), backward);
 }
 
 QTEST_MAIN(WizardTest)
