@@ -13,9 +13,49 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 # The server picks a free display and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$OUT/display" >"$OUT/xvfb.log" 2>&1 &
 xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null || true' EXIT
+wm_pid=
+stop_x() {
+  [ -n "$wm_pid" ] && { kill "$wm_pid" 2>/dev/null; wait "$wm_pid" 2>/dev/null || true; }
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null || true
+}
+trap stop_x EXIT
 for _ in $(seq 100); do [ -s "$OUT/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$OUT/display")
+
+# A window manager, so that frames, focus and activation behave as on a
+# desktop. It announces itself on the root window once it manages windows; a
+# start that fails (the display not yet taking clients) is tried again.
+start_wm() {
+  local attempt
+  for attempt in 1 2 3; do
+    openbox --sm-disable >>"$OUT/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      kill -0 "$wm_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$wm_pid" 2>/dev/null
+    wait "$wm_pid" 2>/dev/null || true
+    wm_pid=
+    sleep 0.5
+  done
+  return 1
+}
+: >"$OUT/openbox.log"
+start_wm || { echo "window-check: FAIL: openbox did not start on $DISPLAY" >&2; exit 1; }
+
+# Sets X, Y, WIDTH and HEIGHT to a window's client area on the screen.
+# (xdotool's own geometry counts a reparenting manager's frame offset twice.)
+client_area() {
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  WIDTH=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+  HEIGHT=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+}
 
 fail() { echo "window-check: FAIL: $*" >&2; exit 1; }
 pass() { echo "window-check: ok: $*"; }
@@ -87,16 +127,23 @@ xdotool key shift+Tab Return                 # Enter in a field closes the dialo
 gone '^Параметры КС типа Циркулянт$'
 shot velmar-5-closed
 
-# The view starts under the toolbar's bottom border: the first white row.
-top=$(convert "$OUT/velmar-5-closed.png" -crop 1x200+800+0 +repage txt:- |
+# The view starts under the toolbar's bottom border: the first white row, and
+# inside the window's left border: the first white column below the ring. The
+# window manager decides where the window stands.
+client_area "$main"
+top=$(convert "$OUT/velmar-5-closed.png" -crop 1x400+$(( X + 300 ))+0 +repage txt:- |
       awk -F'[,:]' '/#FFFFFF/ && !f {print $2; f = 1}')
 [ -n "$top" ] || fail "velmar: no view found"
-read -r w h x y < <(black_box "$OUT/velmar-5-closed.png" 900 600 0 "$top")
+left=$(convert "$OUT/velmar-5-closed.png" -crop 40x1+$(( X - 20 ))+$(( top + 300 )) +repage txt:- |
+       awk -F'[,:]' '/#FFFFFF/ && !f {print $1; f = 1}')
+[ -n "$left" ] || fail "velmar: no left edge of the view found"
+left=$(( X - 20 + left ))
+read -r w h x y < <(black_box "$OUT/velmar-5-closed.png" 900 600 "$left" "$top")
 # Vertices 0..7 of N = 8 lie in 0..239 x 0..239 (truncated, 6.283184 for 2 pi).
 [ "$w" = 240 ] && [ "$h" = 240 ] || fail "velmar: ring spans ${w}x${h}, expected 240x240"
 for p in "120 0" "204 35" "239 119" "204 204" "120 239" "35 204" "0 120" "35 35"; do
   set -- $p
-  c=$(pixel "$OUT/velmar-5-closed.png" $(( x + $1 )) $(( top + y + $2 )))
+  c=$(pixel "$OUT/velmar-5-closed.png" $(( left + x + $1 )) $(( top + y + $2 )))
   is_black "$c" || fail "velmar: vertex ($1, $2) is $c, not black"
 done
 pass "velmar: the ring of N = 8 spans 240 x 240 with black pixels at every vertex"
@@ -168,7 +215,7 @@ gone '^ЛР №2$'
 shot kestrun-2-circulant
 xdotool mousemove --window "$form7" 22 109 click 1     # "37"
 shot kestrun-3-n37
-eval "$(xdotool getwindowgeometry --shell "$form7")"
+client_area "$form7"
 # Vertex i of N = 37 at angle 6.28 (i + 1) / 37, radius 145 around (180, 165)
 # on the image, which sits at (112, 32) in the window.
 points=$(awk 'function rnd(v,  f) { f = int(v); if (v < 0 && v != f) f -= 1;
@@ -183,7 +230,7 @@ pass "kestrun: all 37 vertices of the circulant are black"
 xdotool mousemove --window "$form7" 52 260 click 1     # "График D/AveD"
 form9=$(window '^Циркулянта$')
 shot kestrun-4-chart
-eval "$(xdotool getwindowgeometry --shell "$form9")"
+client_area "$form9"
 red=$(count_colour "$OUT/kestrun-4-chart.png" 'rgb(255,0,0)' 417 265 $(( X + 8 )) $(( Y + 32 )))
 green=$(count_colour "$OUT/kestrun-4-chart.png" 'rgb(0,128,0)' 417 265 $(( X + 8 )) $(( Y + 32 )))
 [ "$red" -gt 150 ] || fail "kestrun: only $red red pixels in the chart"
@@ -197,4 +244,58 @@ form1=$(window '^ЛР №2$')
 shot kestrun-6-first
 xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
 finish "$kestrun" kestrun
-echo "window-check: 3 passed, 0 failed"
+# ---- kestrun: another program's window takes the focus over the circulant ----
+# N = 38 is checked and drawn; an xterm opens over the window, takes the focus
+# and is closed. The focus comes back to the wizard, which must still show the
+# same drawing and the same checked N: coming back is no new visit.
+"$build/kestrun/shell/kestrun" >"$OUT/kestrun-focus.log" 2>&1 &
+kestrun=$!
+form1=$(window '^ЛР №2$')
+xdotool mousemove --window "$form1" 30 122 click 1     # "циркулянта"
+xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
+form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
+gone '^ЛР №2$'
+xdotool mousemove --window "$form7" 22 131 click 1     # "38"
+xdotool mousemove --window "$form7" 300 390            # off the controls
+shot kestrun-7-n38
+client_area "$form7"
+crop="$WIDTH"x"$HEIGHT+$X+$Y"
+points=$(awk 'function rnd(v,  f) { f = int(v); if (v < 0 && v != f) f -= 1;
+                 d = v - f; if (d > 0.5 || (d == 0.5 && f % 2 != 0)) f += 1; return f }
+              BEGIN { phi = 0; for (i = 0; i < 38; i++) { phi += 6.28 / 38;
+                 print rnd(145 * sin(phi)) + 180, rnd(145 * cos(phi)) + 165 } }')
+while read -r px py; do
+  c=$(pixel "$OUT/kestrun-7-n38.png" $(( X + 112 + px )) $(( Y + 32 + py )))
+  is_black "$c" || fail "kestrun: vertex ($px, $py) of N = 38 is $c, not black"
+done <<<"$points"
+xterm -T 'another program' -geometry 60x15+$(( X + 60 ))+$(( Y + 60 )) >/dev/null 2>&1 &
+other=$!
+other_window=$(window '^another program$')
+for _ in $(seq 50); do
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$other_window" ] && break
+  sleep 0.1
+done
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$other_window" ] ||
+  fail "kestrun: the other program's window did not take the focus"
+shot kestrun-8-other-program
+kill "$other" && wait "$other" 2>/dev/null || true
+gone '^another program$'
+for _ in $(seq 50); do
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$form7" ] && break
+  sleep 0.1
+done
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$form7" ] ||
+  fail "kestrun: the focus did not come back to the circulant window"
+shot kestrun-9-focus-back
+convert "$OUT/kestrun-7-n38.png" -crop "$crop" +repage "$OUT/kestrun-7-n38-window.png"
+convert "$OUT/kestrun-9-focus-back.png" -crop "$crop" +repage "$OUT/kestrun-9-window.png"
+changed=$(compare -metric AE "$OUT/kestrun-7-n38-window.png" "$OUT/kestrun-9-window.png" \
+          null: 2>&1) || true
+[ "$changed" = 0 ] ||
+  fail "kestrun: $changed pixels of the circulant window changed when the focus came back"
+pass "kestrun: N = 38 and its drawing are still there after another program had the focus"
+xdotool mousemove --window "$form7" 52 284 click 1     # "Назад"
+form1=$(window '^ЛР №2$')
+xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
+finish "$kestrun" kestrun
+echo "window-check: 4 passed, 0 failed"

@@ -1,5 +1,7 @@
 #include "chartform.h"
 
+#include <QGraphicsLayout>
+#include <QLegend>
 #include <QValueAxis>
 #include <algorithm>
 #include <utility>
@@ -7,6 +9,32 @@
 #include "forms.h"
 
 namespace kestrun {
+namespace {
+
+// The plot gets whatever the title, the legend and the axis labels leave: no
+// frame or margin around the chart, and the legend in one tight row under the
+// title (a legend beside the plot would cost more area than it saves height).
+void GivePlotTheRoom(QChart& chart) {
+  chart.layout()->setContentsMargins(0, 0, 0, 0);
+  chart.setMargins(QMargins(2, 0, 8, 2));  // right: half of the last x label
+  QLegend& legend = *chart.legend();
+  legend.setAlignment(Qt::AlignTop);
+  legend.setContentsMargins(0, 0, 0, 0);
+  legend.layout()->setContentsMargins(0, 0, 0, 0);
+}
+
+// Every visit appends its points again, so the line runs through zero-length
+// pieces between coinciding points. Square caps would put a dot on each, and
+// the one-pixel stroker steps differently through them; a two-pixel pen with
+// flat caps draws the same pixels however often a point repeats.
+QPen SeriesPen(const QColor& colour) {
+  QPen pen(colour);
+  pen.setWidth(2);
+  pen.setCapStyle(Qt::FlatCap);
+  return pen;
+}
+
+}  // namespace
 
 void AppendPoint(QXYSeries& series, double x, double y) {
   const QList<QPointF> points = series.points();
@@ -29,6 +57,7 @@ void ChartForm::BuildChart() {
   Chart1 = new QChart;
   Chart1->setTitle(settings_.title);
   Chart1->setBackgroundRoundness(0);
+  GivePlotTheRoom(*Chart1);
   // The window's small font lets every label of the densest axis (16 of them
   // on 2..32) stand without being elided.
   Chart1->setTitleFont(FormFont());
@@ -57,10 +86,10 @@ void ChartForm::BuildChart() {
 
   Series1 = new QLineSeries;
   Series1->setName(QStringLiteral("Диаметр"));
-  Series1->setColor(QColor(255, 0, 0));
+  Series1->setPen(SeriesPen(QColor(255, 0, 0)));
   Series2 = new QLineSeries;
   Series2->setName(QStringLiteral("Ср.Диаметр"));
-  Series2->setColor(QColor(0, 128, 0));
+  Series2->setPen(SeriesPen(QColor(0, 128, 0)));
   for (QLineSeries* series : {Series1, Series2}) {
     series->setPointsVisible(false);
     series->setPointLabelsVisible(false);

@@ -28,6 +28,9 @@ void Label::SetCaption(const QString& caption) {
 QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& rect) {
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(rect);
+  // Enter on the focused button presses it, as Space does: outside dialogs Qt
+  // only does so for auto-default buttons.
+  button->setAutoDefault(true);
   return button;
 }
 

@@ -4,10 +4,22 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QPalette>
+#include <QPointer>
 
 #include "program.h"
 
 namespace kestrun {
+namespace {
+
+// The window of the program that had the focus last. Only forms count: the
+// focus that goes to another application, a message box or a dialog and comes
+// back is no move between the program's windows.
+QPointer<Form>& LastActiveForm() {
+  static QPointer<Form> form;
+  return form;
+}
+
+}  // namespace
 
 QFont FormFont() {
   // The condensed face comes closest to the narrow bitmap fonts the layouts
@@ -33,6 +45,7 @@ Form::Form(const QString& caption, const QRect& outer) : outer_(outer) {
 }
 
 void Form::Show() {
+  if (!isVisible() || !isActiveWindow()) shown_ = true;
   show();
   FitOuterRect();
   raise();
@@ -41,6 +54,19 @@ void Form::Show() {
   // manager; making it active here runs FormActivate now, and the platform's
   // own report then finds the window already active and changes nothing.
   QApplication::setActiveWindow(this);
+  // Hidden and shown again while it stayed the active window: no activation
+  // was reported, yet the window was shown by the program.
+  if (shown_ && isActiveWindow() && TakeActivation()) FormActivate();
+}
+
+bool Form::TakeActivation() {
+  // A hidden window cannot have been clicked into: a late report for a window
+  // that a button has just hidden is no visit.
+  if (!isVisible()) return false;
+  const bool visit = shown_ || LastActiveForm() != this;
+  shown_ = false;
+  LastActiveForm() = this;
+  return visit;
 }
 
 void Form::Hide() { hide(); }
@@ -65,7 +91,7 @@ bool Form::event(QEvent* event) {
       break;
     case QEvent::WindowActivate:
       FitOuterRect();
-      FormActivate();
+      if (TakeActivation()) FormActivate();
       break;
     default:
       break;

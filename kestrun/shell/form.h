@@ -27,8 +27,10 @@ class Form : public QWidget {
   const QRect& OuterRect() const { return outer_; }
 
  protected:
-  // Runs every time the window becomes the program's active window, also when
-  // the user clicks back into it.
+  // Runs when a button of the program shows the window, and when the user
+  // clicks into it after another window of the program had the focus; never
+  // when the focus only comes back from another application, a message box or
+  // a dialog.
   virtual void FormActivate() {}
 
   bool event(QEvent* event) override;
@@ -36,10 +38,13 @@ class Form : public QWidget {
 
  private:
   void FitOuterRect();
+  // Decides whether this activation begins a visit of the window.
+  bool TakeActivation();
 
   QRect outer_;
   bool main_ = false;
   bool fitted_ = false;
+  bool shown_ = false;  // shown by the program, activation still to come
 };
 
 // The font every window and control uses: a sans face with Cyrillic glyphs,

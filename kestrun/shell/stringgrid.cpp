@@ -2,9 +2,17 @@
 
 #include <QHeaderView>
 
+#include "gridcell.h"
 #include "stringgridmodel.h"
 
 namespace kestrun {
+namespace {
+
+// The grids of the wizard hold vertex numbers and coordinates: at most two
+// digits.
+constexpr int kDigitsShown = 2;
+
+}  // namespace
 
 StringGrid::StringGrid(QWidget* parent, const QRect& rect, int colCount, int rowCount,
                        int defaultColWidth, int defaultRowHeight)
@@ -21,6 +29,17 @@ StringGrid::StringGrid(QWidget* parent, const QRect& rect, int colCount, int row
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setTextElideMode(Qt::ElideNone);
   setWordWrap(false);
+  setTabKeyNavigation(false);
+  setItemDelegate(new GridCellDelegate(this));
+  setFont(FitGridFont(font(), defaultColWidth, kDigitsShown));
+}
+
+QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  // Without a current cell, the first move (or the focus arriving) lands on
+  // the first cell that is not fixed; from there the view skips the fixed
+  // cells, which are not enabled.
+  if (!currentIndex().isValid()) return model_->index(1, 1);
+  return QTableView::moveCursor(action, modifiers);
 }
 
 int StringGrid::ColCount() const { return model_->columnCount(); }

@@ -1,4 +1,7 @@
 // A table of texts whose first row and first column are fixed (headings).
+// It is one stop of its window's tab order: Tab and Shift+Tab leave it, the
+// arrow keys, Home/End and Page Up/Down move between the cells that are not
+// fixed.
 #pragma once
 
 #include <QTableView>
@@ -20,6 +23,9 @@ class StringGrid : public QTableView {
   // Cells outside the grid are ignored when set and read as empty.
   void SetCell(int col, int row, const QString& text);
   QString Cell(int col, int row) const;
+
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
   StringGridModel* model_;

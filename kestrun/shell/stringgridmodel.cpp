@@ -32,6 +32,11 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
+  if (!index.isValid() || index.row() == 0 || index.column() == 0) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
 void StringGridModel::Resize(int colCount, int rowCount) {
   beginResetModel();
   cols_ = std::max(colCount, 0);

@@ -15,6 +15,8 @@ class StringGridModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  // The fixed row and column can be neither current nor selected.
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   void Resize(int colCount, int rowCount);
   void SetCell(int col, int row, const QString& text);

@@ -6,6 +6,7 @@
 #include "circulant_graph.h"
 #include "diameter_series.h"
 #include "forms.h"
+#include "outside_focus.h"
 #include "recording_canvas.h"
 #include "unit7.h"
 #include "unit9.h"
@@ -185,6 +186,48 @@ class TestUnit7 : public QObject {
     QCOMPARE(form().RadioGroup1->ItemIndex(), -1);
     QVERIFY(IsBlank());
     QCOMPARE(form().Label1->Caption(), QStringLiteral("Количество вершин равно 37"));
+  }
+
+  // Another program over the window, or a switch to another application and
+  // back, leaves the chosen N and its drawing.
+  void focusFromOutsideKeepsTheDrawing() {
+    form().Show();
+    QCoreApplication::processEvents();
+    Select(2);  // 38
+    const QImage drawn = form().Image1->picture();
+    recorder_.clear();
+
+    QVERIFY(testing::FocusLeavesTheProgramAndComesBack(form()));
+
+    QCOMPARE(form().RadioGroup1->ItemIndex(), 2);
+    QCOMPARE(form().Image1->picture(), drawn);
+    QVERIFY(recorder_.ops().empty());
+    QCOMPARE(form().Label1->Caption(), QStringLiteral("Количество вершин равно 38"));
+  }
+
+  // Shown by a button, or clicked into from another window of the program:
+  // one clearing each time.
+  void inProgramActivationsClearOnce() {
+    form().Show();
+    QCoreApplication::processEvents();
+    Select(2);
+    recorder_.clear();
+    form9_->show();  // another window of the program takes the focus
+    QApplication::setActiveWindow(form9_.get());
+    QApplication::setActiveWindow(&form());
+    QCoreApplication::processEvents();
+    QCOMPARE(Count(Kind::Fill), 1);
+    QCOMPARE(form().RadioGroup1->ItemIndex(), -1);
+    QVERIFY(IsBlank());
+    form9_->hide();
+
+    Select(1);
+    recorder_.clear();
+    QTest::mouseClick(form().Next, Qt::LeftButton);
+    QTest::mouseClick(form9_->Exit, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(Count(Kind::Fill), 1);
+    QVERIFY(IsBlank());
   }
 
   void backLeadsToTheFirstWindow() {

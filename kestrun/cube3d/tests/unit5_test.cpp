@@ -4,9 +4,12 @@
 
 #include "diameter_series.h"
 #include "forms.h"
+#include "gridcell.h"
 #include "mykub.h"
+#include "outside_focus.h"
 #include "projection.h"
 #include "recording_canvas.h"
+#include "tab_cycle.h"
 #include "unit5.h"
 #include "unit6.h"
 
@@ -111,6 +114,36 @@ class TestUnit5 : public QObject {
     QCOMPARE(TabChain(form().Button1), expected);
   }
 
+  // With the table filled, Tab still passes the table in one press.
+  void tabCycleWithAFilledTable() {
+    form().Show();
+    QCoreApplication::processEvents();
+    Select(2);
+    QCOMPARE(form().Tab->RowCount(), 31);
+    TForm5& f = form();
+    const std::vector<QWidget*> forward{f.Button1, f.Next, f.Tab, f.RadioGroup1};
+    QCOMPARE(testing::TabCycle(f, f.Button1, true), forward);
+    const std::vector<QWidget*> backward{f.Button1, f.RadioGroup1, f.Tab, f.Next};
+    QCOMPARE(testing::TabCycle(f, f.Button1, false), backward);
+    QCOMPARE(f.RadioGroup1->ItemIndex(), 2);  // passing the group changed no choice
+  }
+
+  void everyNumberOfTheTableFitsItsColumn() {
+    for (int item = 0; item < 3; ++item) {
+      Select(item);
+      const StringGrid& grid = *form().Tab;
+      const QFontMetrics metrics(grid.font());
+      for (int row = 0; row < grid.RowCount(); ++row) {
+        for (int col = 0; col < grid.ColCount(); ++col) {
+          const QString text = grid.Cell(col, row);
+          QVERIFY2(metrics.horizontalAdvance(text) <= CellTextRoom(grid.columnWidth(col)),
+                   qPrintable(QStringLiteral("(%1, %2) %3").arg(col).arg(row).arg(text)));
+        }
+      }
+      QCOMPARE(grid.columnWidth(0), 15);
+    }
+  }
+
   void selection_data() {
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("label");
@@ -207,6 +240,44 @@ class TestUnit5 : public QObject {
     QCOMPARE(form().RadioGroup1->ItemIndex(), 0);
     QCOMPARE(form().Label1->Caption(), QStringLiteral("Количество вершин равно 24 (4x3x2)"));
     QCOMPARE(form().Tab->RowCount(), 25);
+  }
+
+  void activationFromOutsideRunsNothing() {
+    form().Show();
+    QCoreApplication::processEvents();
+    Select(2);
+    form().Image1->canvas().SetPenColor(kRed);
+    const QImage drawn = form().Image1->picture();
+    recorder_.clear();
+
+    QVERIFY(testing::FocusLeavesTheProgramAndComesBack(form()));
+
+    QVERIFY(recorder_.ops().empty());
+    QCOMPARE(form().Image1->canvas().PenColor(), kRed);
+    QCOMPARE(form().Image1->picture(), drawn);
+    QCOMPARE(form().RadioGroup1->ItemIndex(), 2);
+    QCOMPARE(form().Tab->RowCount(), 31);
+  }
+
+  void inProgramActivationsRestoreTheColoursOnce() {
+    const std::vector<CanvasOp> once{{Kind::Brush, 0, 0, 0, 0, kWhite, {}},
+                                     {Kind::Pen, 0, 0, 0, 0, kBlack, {}}};
+    form().Show();
+    QCoreApplication::processEvents();
+    recorder_.clear();
+    form6_->show();  // another window of the program takes the focus
+    QApplication::setActiveWindow(form6_.get());
+    QApplication::setActiveWindow(&form());
+    QCoreApplication::processEvents();
+    QCOMPARE(recorder_.ops(), once);
+    form6_->hide();
+
+    recorder_.clear();
+    QTest::mouseClick(form().Next, Qt::LeftButton);
+    QTest::mouseClick(form6_->Exit, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(form().isVisible());
+    QCOMPARE(recorder_.ops(), once);
   }
 
   void backLeadsToTheFirstWindow() {

@@ -2,9 +2,12 @@
 // state, the table, the recorded drawing and the refusal of bad counts.
 #include <QtTest>
 
+#include "gridcell.h"
+#include "outside_focus.h"
 #include "program.h"
 #include "projection.h"
 #include "recording_canvas.h"
+#include "tab_cycle.h"
 #include "unit2.h"
 
 using namespace kestrun;
@@ -45,6 +48,10 @@ class Unit2Test : public QObject {
   void countsOutsideOneToThirtyTwoAreRefused_data();
   void countsOutsideOneToThirtyTwoAreRefused();
   void activationAfterARedDrawingResetsThePen();
+  void activationFromOutsideRunsNothing();
+  void clickFromAnotherWindowOfTheProgramRunsOnce();
+  void tabCycleWithAFilledTable();
+  void everyNumberOfTheTableFitsItsColumn();
 
  private:
   void Pick(const QString& item);
@@ -203,6 +210,71 @@ void Unit2Test::activationAfterARedDrawingResetsThePen() {
   QCOMPARE(form_->Image1->canvas().BrushColor(), kWhite);
   // The drawing itself survives hiding and showing.
   QVERIFY(!AllWhite(form_->Image1->picture()));
+}
+
+void Unit2Test::activationFromOutsideRunsNothing() {
+  QCoreApplication::processEvents();
+  Pick(QStringLiteral("32"));
+  form_->DrawClick();
+  form_->ComboBox1->SetText(QString());  // the user empties the text again
+  const QImage drawn = form_->Image1->picture();
+  RecordingCanvas recorder;
+  form_->Image1->SetObserver(&recorder);
+
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(*form_));
+
+  QVERIFY(form_->Draw->isEnabled());
+  QCOMPARE(form_->Image1->canvas().PenColor(), kRed);
+  QVERIFY(recorder.ops().empty());
+  QCOMPARE(form_->Image1->picture(), drawn);
+  form_->Image1->SetObserver(nullptr);
+}
+
+void Unit2Test::clickFromAnotherWindowOfTheProgramRunsOnce() {
+  QCoreApplication::processEvents();
+  Pick(QStringLiteral("8"));
+  form_->ComboBox1->SetText(QString());
+  RecordingCanvas recorder;
+  form_->Image1->SetObserver(&recorder);
+  TForm2 other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  QApplication::setActiveWindow(form_.get());
+  QCoreApplication::processEvents();
+
+  QVERIFY(!form_->Draw->isEnabled());
+  const std::vector<CanvasOp> once{{CanvasOp::Kind::Brush, 0, 0, 0, 0, kWhite, {}},
+                                   {CanvasOp::Kind::Pen, 0, 0, 0, 0, kBlack, {}}};
+  QCOMPARE(recorder.ops(), once);
+  form_->Image1->SetObserver(nullptr);
+}
+
+void Unit2Test::tabCycleWithAFilledTable() {
+  Pick(QStringLiteral("32"));
+  form_->DrawClick();
+  QCOMPARE(form_->StringGrid1->RowCount(), 33);
+  TForm2& f = *form_;
+  const std::vector<QWidget*> forward{f.Exit, f.ComboBox1, f.Draw, f.Diam, f.StringGrid1};
+  QCOMPARE(testing::TabCycle(f, f.Exit, true), forward);
+  const std::vector<QWidget*> backward{f.Exit, f.StringGrid1, f.Diam, f.Draw, f.ComboBox1};
+  QCOMPARE(testing::TabCycle(f, f.Exit, false), backward);
+  QCOMPARE(f.StringGrid1->currentIndex(), f.StringGrid1->model()->index(1, 1));
+}
+
+void Unit2Test::everyNumberOfTheTableFitsItsColumn() {
+  Pick(QStringLiteral("32"));
+  form_->DrawClick();
+  const StringGrid& grid = *form_->StringGrid1;
+  const QFontMetrics metrics(grid.font());
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int col = 0; col < grid.ColCount(); ++col) {
+      const QString text = grid.Cell(col, row);
+      QVERIFY2(metrics.horizontalAdvance(text) <= CellTextRoom(grid.columnWidth(col)),
+               qPrintable(QStringLiteral("(%1, %2) %3").arg(col).arg(row).arg(text)));
+    }
+  }
+  QCOMPARE(grid.columnWidth(0), 15);
+  QCOMPARE(grid.rowHeight(0), 15);
 }
 
 QTEST_MAIN(Unit2Test)

@@ -1,17 +1,22 @@
 // The services every window relies on: activation, closing, the controls'
 // click rules, the grid, the image canvas and the integer conversion.
+#include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "combobox.h"
+#include "controls.h"
 #include "conversion.h"
 #include "form.h"
+#include "gridcell.h"
 #include "image.h"
+#include "outside_focus.h"
 #include "program.h"
 #include "radiogroup.h"
 #include "recording_canvas.h"
 #include "stringgrid.h"
+#include "tab_cycle.h"
 
 using namespace kestrun;
 
@@ -36,10 +41,20 @@ class FormLayerTest : public QObject {
  private slots:
   void createdHiddenAtItsRectangle();
   void showActivatesOnceAndClickingBackActivatesAgain();
+  void focusFromOutsideTheProgramRunsNothing();
+  void platformReportsOfAProgramMoveRunOnce();
+  void hiddenAndShownWhileActiveRunsOnce();
+  void lateReportForAHiddenWindowRunsNothing();
   void closingOnlyTheMainWindowEndsTheProgram();
   void radioGroupClicksOnlyOnAUserChange();
   void comboBoxClicksOnlyWhenAnItemIsPicked();
   void stringGridResizesAndKeepsCells();
+  void tabLeavesAFilledGrid();
+  void keysMoveOnlyBetweenCellsThatAreNotFixed();
+  void aClickOnAFixedCellMakesNoCurrentCell();
+  void everyTwoDigitNumberFitsAFifteenPixelColumn();
+  void gridFontIsNarrowedOnlyAsFarAsNeeded();
+  void enterAndSpacePressAFocusedButton();
   void imageCanvasDrawsAndReportsEveryOperation();
   void parseInteger_data();
   void parseInteger();
@@ -75,6 +90,73 @@ void FormLayerTest::showActivatesOnceAndClickingBackActivatesAgain() {
   QCOMPARE(first.activations, 2);
   first.Show();  // already active: nothing more
   QCOMPARE(first.activations, 2);
+}
+
+void FormLayerTest::focusFromOutsideTheProgramRunsNothing() {
+  CountingForm form;
+  form.Show();
+  QCOMPARE(form.activations, 1);
+
+  QVERIFY(testing::ForeignWindowTakesTheFocus(form));
+  QCOMPARE(form.activations, 1);
+  QVERIFY(testing::ApplicationLeftAndReentered(form));
+  QCOMPARE(form.activations, 1);
+
+  // A dialog or message box of the program is no window of the wizard either.
+  QDialog dialog(&form);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  QVERIFY(!form.isActiveWindow());
+  dialog.close();
+  QApplication::setActiveWindow(&form);
+  QCOMPARE(form.activations, 1);
+}
+
+void FormLayerTest::platformReportsOfAProgramMoveRunOnce() {
+  CountingForm first;
+  CountingForm second;
+  first.Show();
+  QCoreApplication::processEvents();  // the platform's own reports of the shows
+  second.Show();
+  QCoreApplication::processEvents();
+  QCOMPARE(first.activations, 1);
+
+  // The user clicks into the first window; the platform reports it late.
+  first.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&first));
+  QTRY_VERIFY(first.isActiveWindow());
+  QCoreApplication::processEvents();
+  QCOMPARE(first.activations, 2);
+  QCOMPARE(second.activations, 1);
+
+  // Leaving the program from there and coming back is still no move.
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(first));
+  QCOMPARE(first.activations, 2);
+}
+
+void FormLayerTest::hiddenAndShownWhileActiveRunsOnce() {
+  CountingForm form;
+  form.Show();
+  form.Hide();
+  form.Show();
+  QCoreApplication::processEvents();
+  QCOMPARE(form.activations, 2);
+}
+
+void FormLayerTest::lateReportForAHiddenWindowRunsNothing() {
+  // A button shows the second window and hides the first, whose activation
+  // the platform reports only afterwards.
+  CountingForm first;
+  CountingForm second;
+  first.Show();
+  second.Show();
+  first.Hide();
+  QApplication::setActiveWindow(&first);
+  QCOMPARE(first.activations, 1);
+  // Nor does the hidden window count as one that had the focus.
+  QApplication::setActiveWindow(&second);
+  QCoreApplication::processEvents();
+  QCOMPARE(second.activations, 1);
 }
 
 void FormLayerTest::closingOnlyTheMainWindowEndsTheProgram() {
@@ -188,6 +270,164 @@ void FormLayerTest::stringGridResizesAndKeepsCells() {
   QCOMPARE(background(0, 3), QApplication::palette().button());
   QCOMPARE(background(1, 0), QApplication::palette().button());
   QCOMPARE(background(1, 1), QApplication::palette().base());
+}
+
+namespace {
+
+// A window with a button before and after a grid of 6 columns and 33 rows,
+// filled like the hypercube's table.
+struct GridWindow {
+  CountingForm form;
+  QPushButton* before = MakeButton(&form, QStringLiteral("До"), QRect(8, 8, 75, 25));
+  StringGrid* grid = new StringGrid(&form, QRect(8, 40, 113, 153), 5, 5, 15, 15);
+  QPushButton* after = MakeButton(&form, QStringLiteral("После"), QRect(8, 200, 75, 25));
+
+  GridWindow() {
+    SetTabOrder({before, grid, after});
+    grid->SetColCount(6);
+    grid->SetRowCount(33);
+    for (int row = 1; row < 33; ++row) {
+      for (int col = 0; col < 6; ++col) grid->SetCell(col, row, QString::number(row - 1));
+    }
+    form.Show();
+  }
+  QPoint Current() const { return {grid->currentIndex().column(), grid->currentIndex().row()}; }
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(grid, key, modifiers);
+  }
+};
+
+}  // namespace
+
+void FormLayerTest::tabLeavesAFilledGrid() {
+  GridWindow window;
+  using testing::TabCycle;
+  const std::vector<QWidget*> forward{window.before, window.grid, window.after};
+  QCOMPARE(TabCycle(window.form, window.before, true), forward);
+  const std::vector<QWidget*> backward{window.before, window.after, window.grid};
+  QCOMPARE(TabCycle(window.form, window.before, false), backward);
+
+  // Also after moving about in the grid: one press leaves it.
+  window.grid->setFocus(Qt::TabFocusReason);
+  window.Press(Qt::Key_Down);
+  window.Press(Qt::Key_Right);
+  QTest::keyClick(window.grid, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), window.after);
+  window.grid->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(window.grid, Qt::Key_Tab, Qt::ShiftModifier);
+  QCOMPARE(QApplication::focusWidget(), window.before);
+}
+
+void FormLayerTest::keysMoveOnlyBetweenCellsThatAreNotFixed() {
+  GridWindow window;
+  window.grid->setFocus(Qt::TabFocusReason);
+  QCOMPARE(window.Current(), QPoint(1, 1));  // the focus lands on the first free cell
+
+  window.Press(Qt::Key_Up);
+  QCOMPARE(window.Current(), QPoint(1, 1));
+  window.Press(Qt::Key_Left);
+  QCOMPARE(window.Current(), QPoint(1, 1));
+  window.Press(Qt::Key_Right);
+  window.Press(Qt::Key_Down);
+  QCOMPARE(window.Current(), QPoint(2, 2));
+  window.Press(Qt::Key_End);
+  QCOMPARE(window.Current(), QPoint(5, 2));
+  window.Press(Qt::Key_Home);
+  QCOMPARE(window.Current(), QPoint(1, 2));
+  window.Press(Qt::Key_PageDown);
+  QVERIFY(window.Current().y() > 2);
+  window.Press(Qt::Key_End, Qt::ControlModifier);
+  QCOMPARE(window.Current(), QPoint(5, 32));
+  for (int page = 0; page < 8; ++page) window.Press(Qt::Key_PageUp);
+  QCOMPARE(window.Current(), QPoint(5, 1));
+  window.Press(Qt::Key_Home, Qt::ControlModifier);
+  QCOMPARE(window.Current(), QPoint(1, 1));
+
+  // Resizing forgets the current cell; the next key starts again at (1, 1).
+  window.grid->SetRowCount(3);
+  window.Press(Qt::Key_Down);
+  QCOMPARE(window.Current(), QPoint(1, 1));
+
+  // A grid that is all fixed cells has no current cell at all.
+  window.grid->SetRowCount(1);
+  window.Press(Qt::Key_Down);
+  QVERIFY(!window.grid->currentIndex().isValid());
+}
+
+void FormLayerTest::aClickOnAFixedCellMakesNoCurrentCell() {
+  GridWindow window;
+  const auto click = [&](int col, int row) {
+    const QRect cell = window.grid->visualRect(window.grid->model()->index(row, col));
+    QTest::mouseClick(window.grid->viewport(), Qt::LeftButton, {}, cell.center());
+  };
+  click(0, 3);
+  click(2, 0);
+  QVERIFY(!window.grid->currentIndex().isValid());
+  click(2, 3);
+  QCOMPARE(window.Current(), QPoint(2, 3));
+  click(0, 5);
+  QCOMPARE(window.Current(), QPoint(2, 3));
+}
+
+void FormLayerTest::everyTwoDigitNumberFitsAFifteenPixelColumn() {
+  GridWindow window;
+  const QFontMetrics metrics(window.grid->font());
+  QCOMPARE(window.grid->font().pixelSize(), FormFont().pixelSize());  // as tall as the window's
+  for (int n = 0; n < 100; ++n) {
+    const QString text = QString::number(n);
+    QVERIFY2(metrics.horizontalAdvance(text) + kCellTextIndent + kGridLineWidth <= 15,
+             qPrintable(text));
+  }
+
+  // On screen: both digits of "26" stand inside their cell, the second one
+  // whole (a cut glyph leaves fewer dark columns).
+  window.grid->SetCell(0, 27, QStringLiteral("26"));
+  window.grid->scrollTo(window.grid->model()->index(27, 0));
+  const QRect cell = window.grid->visualRect(window.grid->model()->index(27, 0));
+  const QImage shot = window.grid->viewport()->grab(cell).toImage();
+  int firstInk = -1;
+  int lastInk = -1;
+  for (int x = 0; x < shot.width(); ++x) {
+    for (int y = 0; y < shot.height() - kGridLineWidth; ++y) {
+      if (qGray(shot.pixel(x, y)) < 128) {
+        if (firstInk < 0) firstInk = x;
+        lastInk = x;
+        break;
+      }
+    }
+  }
+  QVERIFY(firstInk >= kCellTextIndent - 1);
+  QVERIFY(lastInk < cell.width() - kGridLineWidth);
+  QVERIFY2(lastInk - firstInk + 1 >= metrics.horizontalAdvance(QStringLiteral("26")) - 2,
+           qPrintable(QStringLiteral("%1..%2").arg(firstInk).arg(lastInk)));
+}
+
+void FormLayerTest::gridFontIsNarrowedOnlyAsFarAsNeeded() {
+  QFont font = FormFont();
+  QCOMPARE(FitGridFont(font, 40, 2), font);  // wide enough already
+  const QFont fitted = FitGridFont(font, 15, 2);
+  QVERIFY(fitted.stretch() < font.stretch() || fitted.pixelSize() < font.pixelSize());
+  // A column too narrow for any legible font still ends, at the smallest one.
+  const QFont smallest = FitGridFont(font, 3, 2);
+  QCOMPARE(smallest.pixelSize(), 9);
+  QCOMPARE(smallest.stretch(), int{QFont::Condensed});
+}
+
+void FormLayerTest::enterAndSpacePressAFocusedButton() {
+  CountingForm form;
+  QPushButton* button = MakeButton(&form, QStringLiteral("Далее"), QRect(8, 8, 75, 25));
+  form.Show();
+  QSignalSpy clicks(button, &QPushButton::clicked);
+  button->setFocus();
+  QTest::keyClick(button, Qt::Key_Return);
+  QCOMPARE(clicks.count(), 1);
+  QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(clicks.count(), 2);
+  QTest::keyClick(button, Qt::Key_Space);
+  QCOMPARE(clicks.count(), 3);
+  button->setEnabled(false);
+  QTest::keyClick(button, Qt::Key_Return);
+  QCOMPARE(clicks.count(), 3);
 }
 
 void FormLayerTest::imageCanvasDrawsAndReportsEveryOperation() {

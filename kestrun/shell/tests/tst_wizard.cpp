@@ -1,6 +1,7 @@
 // The wizard end to end: start-up, the navigation table, the first window's
 // reset on every return, the projection constants, closing windows and the
 // chart windows' points.
+#include <QSignalSpy>
 #include <QValueAxis>
 #include <QtTest>
 
@@ -8,8 +9,10 @@
 #include "diameter_series.h"
 #include "forms.h"
 #include "formset.h"
+#include "outside_focus.h"
 #include "program.h"
 #include "projection.h"
+#include "tab_cycle.h"
 #include "unit1.h"
 #include "unit2.h"
 
@@ -70,6 +73,12 @@ class WizardTest : public QObject {
   void navigationTable_data();
   void navigationTable();
   void clickingBackIntoTheChooserResetsIt();
+  void chooserKeepsItsChoiceWhenFocusComesBackFromOutside();
+  void chartVisits_data();
+  void chartVisits();
+  void enterPressesEveryButton_data();
+  void enterPressesEveryButton();
+  void chooserTabCycle();
   void exitAndClosingTheChooserEndTheProgram();
   void closingAnotherWindowOnlyHidesIt();
   void hypercubeChartAfterOneAndTwoVisits();
@@ -205,10 +214,64 @@ void WizardTest::navigationTable() {
 
 void WizardTest::clickingBackIntoTheChooserResetsIt() {
   First().RadioGroup1->Item(1)->click();
+  Form3->show();
   QApplication::setActiveWindow(Form3);  // another window of the program had the focus
   QApplication::setActiveWindow(Form1);
   QCOMPARE(First().RadioGroup1->ItemIndex(), -1);
   QVERIFY(!First().Next->isEnabled());
+}
+
+void WizardTest::chooserKeepsItsChoiceWhenFocusComesBackFromOutside() {
+  QCoreApplication::processEvents();
+  First().RadioGroup1->Item(2)->click();
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(*Form1));
+  QCOMPARE(First().RadioGroup1->ItemIndex(), 2);
+  QVERIFY(First().Next->isEnabled());
+}
+
+void WizardTest::chartVisits_data() {
+  QTest::addColumn<int>("type");
+  QTest::addColumn<Form**>("topology");
+  QTest::addColumn<Form**>("chart");
+  QTest::addColumn<int>("points");
+  QTest::newRow("binary hypercube") << 0 << &Form2 << &Form3 << 5;
+  QTest::newRow("generalized cube") << 1 << &Form5 << &Form6 << 3;
+  QTest::newRow("circulant") << 2 << &Form7 << &Form9 << 5;
+}
+
+// Each visit appends the points once, and every visit looks the same; focus
+// from outside the program appends nothing.
+void WizardTest::chartVisits() {
+  QFETCH(int, type);
+  QFETCH(Form**, topology);
+  QFETCH(Form**, chart);
+  QFETCH(int, points);
+  ChartForm& form = Chart(*chart);
+  ChooseType(type);
+  ClickButton(*topology, QStringLiteral("График D/AveD"));
+  QCoreApplication::processEvents();
+  QCOMPARE(form.Series1->count(), points);
+  const QImage first = form.ChartView->grab().toImage();
+
+  QVERIFY(testing::FocusLeavesTheProgramAndComesBack(form));
+  QCOMPARE(form.Series1->count(), points);
+  QCOMPARE(form.Series2->count(), points);
+
+  // A click into the chart after another window of the program had the focus.
+  (*topology)->show();
+  QApplication::setActiveWindow(*topology);
+  QApplication::setActiveWindow(&form);
+  (*topology)->hide();
+  QCoreApplication::processEvents();
+  QCOMPARE(form.Series1->count(), 2 * points);
+  QCOMPARE(form.ChartView->grab().toImage(), first);
+
+  ClickButton(&form, QStringLiteral("Назад"));
+  ClickButton(*topology, QStringLiteral("График D/AveD"));
+  QCoreApplication::processEvents();
+  QCOMPARE(form.Series1->count(), 3 * points);
+  QCOMPARE(form.Series2->count(), 3 * points);
+  QCOMPARE(form.ChartView->grab().toImage(), first);
 }
 
 void WizardTest::exitAndClosingTheChooserEndTheProgram() {
@@ -302,6 +365,15 @@ void WizardTest::chartSettings() {
   QVERIFY(!chart.Series1->pointsVisible() && !chart.Series2->pointsVisible());
   QCOMPARE(chart.ChartView->height(), 265);
   QCOMPARE(chart.Exit->text(), QStringLiteral("Назад"));
+
+  // Title, legend and axis labels take what they need, the plot the rest.
+  chart.show();
+  QCoreApplication::processEvents();
+  const QRectF plot = chart.Chart1->plotArea();
+  const QRect view = chart.ChartView->rect();
+  QVERIFY2(plot.height() >= 0.65 * view.height(), qPrintable(QString::number(plot.height())));
+  QVERIFY2(plot.width() >= view.width() - 60, qPrintable(QString::number(plot.width())));
+  chart.hide();
 }
 
 void WizardTest::pointsAreKeptInAscendingX() {
@@ -312,6 +384,55 @@ void WizardTest::pointsAreKeptInAscendingX() {
   AppendPoint(series, 4, 2);
   AppendPoint(series, 4, 7);  // equal x: after the earlier one
   QCOMPARE(series.points(), (QList<QPointF>{{2, 1}, {4, 2}, {4, 7}, {8, 3}, {32, 5}}));
+}
+
+void WizardTest::enterPressesEveryButton_data() {
+  QTest::addColumn<Form**>("form");
+  QTest::addColumn<QString>("caption");
+  const QString back = QStringLiteral("Назад");
+  const QString chart = QStringLiteral("График D/AveD");
+  QTest::newRow("TForm1 Далее") << &Form1 << "Далее";
+  QTest::newRow("TForm1 Выход") << &Form1 << "Выход";
+  QTest::newRow("TForm2 Построить") << &Form2 << "Построить";
+  QTest::newRow("TForm2 График") << &Form2 << chart;
+  QTest::newRow("TForm2 Назад") << &Form2 << back;
+  QTest::newRow("TForm3 Назад") << &Form3 << back;
+  QTest::newRow("TForm5 График") << &Form5 << chart;
+  QTest::newRow("TForm5 Назад") << &Form5 << back;
+  QTest::newRow("TForm6 Назад") << &Form6 << back;
+  QTest::newRow("TForm7 График") << &Form7 << chart;
+  QTest::newRow("TForm7 Назад") << &Form7 << back;
+  QTest::newRow("TForm9 Назад") << &Form9 << back;
+}
+
+// Enter on the focused button presses it once, as Space does.
+void WizardTest::enterPressesEveryButton() {
+  QFETCH(Form**, form);
+  QFETCH(QString, caption);
+  Form& window = **form;
+  window.Show();
+  QPushButton* button = nullptr;
+  for (QPushButton* candidate : window.findChildren<QPushButton*>()) {
+    if (candidate->text() == caption) button = candidate;
+  }
+  QVERIFY(button);
+  if (&window == Form1) First().RadioGroup1->Item(2)->click();  // enables "Далее"
+  if (&window == Form2) static_cast<TForm2&>(window).ComboBox1->SetText(QStringLiteral("8"));
+  button->setEnabled(true);
+  button->setFocus();
+  QSignalSpy clicks(button, &QPushButton::clicked);
+  QTest::keyClick(button, Qt::Key_Return);
+  QCOMPARE(clicks.count(), 1);
+  QVERIFY(messages_.isEmpty());
+}
+
+void WizardTest::chooserTabCycle() {
+  First().RadioGroup1->Item(0)->click();
+  TForm1& f = First();
+  const std::vector<QWidget*> forward{f.RadioGroup1, f.Next, f.Exit};
+  QCOMPARE(testing::TabCycle(f, f.RadioGroup1->Item(0), true), forward);
+  const std::vector<QWidget*> backward{f.Next, f.RadioGroup1, f.Exit};
+  QCOMPARE(testing::TabCycle(f, f.Next, false), backward);
 }
 
 QTEST_MAIN(WizardTest)
