@@ -56,7 +56,16 @@ std::string PictureSvg(const std::vector<CanvasOp>& ops, int width, int height,
   svg += Rect(0, 0, width, height, kWhite);
   int penX = 0;
   int penY = 0;
+  // A one-pixel line through pixel centres covers the pixels the screen
+  // shows; the shift keeps every coordinate as drawn.
+  bool inLines = false;
   for (const CanvasOp& op : ops) {
+    const bool line = op.kind == CanvasOp::Kind::Line;
+    const bool visible = line || op.kind == CanvasOp::Kind::Fill || op.kind == CanvasOp::Kind::Text;
+    if (visible && line != inLines) {
+      svg += line ? "<g transform=\"translate(0.5 0.5)\">\n" : "</g>\n";
+      inLines = line;
+    }
     switch (op.kind) {
       case CanvasOp::Kind::Brush:
       case CanvasOp::Kind::Pen:
@@ -84,6 +93,7 @@ std::string PictureSvg(const std::vector<CanvasOp>& ops, int width, int height,
         break;
     }
   }
+  if (inLines) svg += "</g>\n";
   svg += "</svg>\n";
   return svg;
 }

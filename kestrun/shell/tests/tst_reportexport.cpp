@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <cstdlib>
 
@@ -32,6 +33,12 @@ void DrawHypercube(const QString& count) {
   Form2->Show();
   Hypercube().ComboBox1->SetText(count);
   Hypercube().DrawClick();
+}
+
+bool WellFormed(const QString& xml) {
+  QXmlStreamReader reader(xml);
+  while (!reader.atEnd()) reader.readNext();
+  return !reader.hasError();
 }
 
 QByteArray Read(const QString& path) {
@@ -106,18 +113,25 @@ void ReportExportTest::svgKeepsEveryCoordinateAndEscapesText() {
   canvas.TextOut(7, 8, "a<&>\"b");
   canvas.SetPenColor(kRed);
   canvas.LineTo(30, 40);
+  canvas.LineTo(30, 45);
+  canvas.TextOut(1, 1, "x");
+  canvas.LineTo(0, 0);
   SvgFont font{"Sans", 11, 13, 10, [](const std::string& text) { return 6 * int(text.size()); }};
   const QString svg = QString::fromStdString(PictureSvg(canvas.ops(), 100, 50, font));
   QVERIFY(svg.startsWith(QStringLiteral("<?xml")));
   QVERIFY(svg.contains(QStringLiteral(R"(width="100" height="50" viewBox="0 0 100 50")")));
   QVERIFY(
       svg.contains(QStringLiteral(R"(<rect x="1" y="2" width="10" height="20" fill="#010203"/>)")));
-  QCOMPARE(svg.count(QStringLiteral("<rect")), 3);  // the white ground, one fill, one label box
+  QVERIFY(WellFormed(svg));
+  QCOMPARE(svg.count(QStringLiteral("<rect")), 4);  // the white ground, one fill, two label boxes
   QVERIFY(
       svg.contains(QStringLiteral(R"(<rect x="7" y="8" width="36" height="13" fill="#ffffff"/>)")));
   QVERIFY(svg.contains(
       QStringLiteral(R"(<text x="7" y="18" fill="#000000">a&lt;&amp;&gt;&quot;b</text>)")));
-  QCOMPARE(SegmentsOf(svg), (std::vector<Segment>{{0, 0, 30, 40}}));
+  QCOMPARE(SegmentsOf(svg),
+           (std::vector<Segment>{{0, 0, 30, 40}, {30, 40, 30, 45}, {30, 45, 0, 0}}));
+  // Lines run through pixel centres, as the screen draws them.
+  QCOMPARE(svg.count(QStringLiteral("<g transform=\"translate(0.5 0.5)\">")), 2);
   QVERIFY(svg.contains(QStringLiteral(R"(stroke="#ff0000")")));
   QVERIFY(svg.trimmed().endsWith(QStringLiteral("</svg>")));
 }
@@ -166,6 +180,7 @@ void ReportExportTest::circulantSvgHoldsExactlyTheDrawnChords() {
   run.Menu(*Circulant().Image1, QStringLiteral("Сохранить изображение…"), path);
   QVERIFY(run.messages.isEmpty());
   const QString svg = QString::fromUtf8(Read(path));
+  QVERIFY(WellFormed(svg));
   const std::vector<Segment> chords = SegmentsOf(svg);
   QCOMPARE(chords.size(), 2u * 5u * 38u);  // every edge from both ends
   QCOMPARE(chords, SegmentsOf(drawn.ops()));
