@@ -399,6 +399,21 @@ void ReportExportTest::menuKeyOpensThePictureMenu() {
   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
   QApplication::sendEvent(QApplication::focusWidget(), &key);
   QCOMPARE(run.entries.size(), 2);
+
+  // Tables and charts take the focus by Tab already; the right button on them
+  // reaches the menu through their scrolling viewport.
+  Form9->Show();
+  QChartView& chart = *Chart(Form9).ChartView;
+  chart.setFocus();
+  QApplication::sendEvent(QApplication::focusWidget(), &key);
+  QCOMPARE(run.entries.size(), 3);
+  DrawHypercube(QStringLiteral("2"));
+  QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+  QApplication::sendEvent(Hypercube().StringGrid1->viewport(), &mouse);
+  QCOMPARE(run.entries, QStringList{QStringLiteral("Копировать таблицу")});
+  run.entries.clear();
+  QApplication::sendEvent(chart.viewport(), &mouse);
+  QCOMPARE(run.entries.size(), 3);
 }
 
 QTEST_MAIN(ReportExportTest)
