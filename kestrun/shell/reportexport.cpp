@@ -86,16 +86,27 @@ bool IsSvg(const QString& path) {
   return QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
 }
 
+// A picture of twice the pixels says it has twice the resolution, so that a
+// word processor places it at the size it has on the screen.
+QImage AtScreenSize(QImage image) {
+  constexpr double kDotsPerMeterAt100 = 96 / 0.0254;
+  const int dots = qRound(kDotsPerMeterAt100 * image.devicePixelRatio());
+  image.setDotsPerMeterX(dots);
+  image.setDotsPerMeterY(dots);
+  return image;
+}
+
 QByteArray Png(const QImage& image) {
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
+  AtScreenSize(image).save(&buffer, "PNG");
   return data;
 }
 
 void SetClipboardImage(const QImage& image) {
-  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(image);
+  if (QClipboard* clipboard = QGuiApplication::clipboard())
+    clipboard->setImage(AtScreenSize(image));
 }
 
 void SetClipboardText(const QString& text) {

@@ -205,6 +205,7 @@ void ReportExportTest::picturePngHasThePictureSize() {
   QImage saved;
   QVERIFY(saved.load(path, "PNG"));
   QCOMPARE(saved.size(), QSize(417, 353));
+  QCOMPARE(saved.dotsPerMeterX(), 3780);  // 96 dots per inch
   QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
            Hypercube().Image1->picture().convertToFormat(QImage::Format_RGB32));
 

@@ -105,6 +105,9 @@ void ReportHiDpiTest::savedAndCopiedPicturesKeepTheDensity() {
   QImage saved;
   QVERIFY(saved.load(png, "PNG"));
   QCOMPARE(saved.size(), QSize(2 * kCirculantImageWidth, 2 * kCirculantImageHeight));
+  // 192 dots per inch: a report shows it at the size the window does.
+  QCOMPARE(saved.dotsPerMeterX(), 7559);
+  QCOMPARE(saved.dotsPerMeterY(), 7559);
 
   // The SVG keeps the control's own coordinates.
   const QString svg = run.dir.filePath(QStringLiteral("circulant-38.svg"));
