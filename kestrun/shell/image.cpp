@@ -40,7 +40,16 @@ void Image::FollowScreen() {
 }
 
 bool Image::event(QEvent* event) {
-  if (event->type() == QEvent::ScreenChangeInternal) FollowScreen();
+  switch (event->type()) {
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+      FollowScreen();
+      break;
+    default:
+      break;
+  }
   return QWidget::event(event);
 }
 
