@@ -58,7 +58,8 @@ client_area() {
 }
 
 fail() { echo "window-check: FAIL: $*" >&2; exit 1; }
-pass() { echo "window-check: ok: $*"; }
+passed=0
+pass() { echo "window-check: ok: $*"; passed=$((passed + 1)); }
 
 # Waits for a visible window whose name matches the regex; prints its id.
 window() {
@@ -298,4 +299,41 @@ xdotool mousemove --window "$form7" 52 284 click 1     # "Назад"
 form1=$(window '^ЛР №2$')
 xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
 finish "$kestrun" kestrun
-echo "window-check: 4 passed, 0 failed"
+# ---- kestrun: right click on the circulant picture, "Сохранить изображение…" ----
+"$build/kestrun/shell/kestrun" >"$OUT/kestrun-save.log" 2>&1 &
+kestrun=$!
+form1=$(window '^ЛР №2$')
+xdotool mousemove --window "$form1" 30 122 click 1     # "циркулянта"
+xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
+form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
+xdotool mousemove --window "$form7" 22 109 click 1     # "37"
+saved="$OUT/kestrun-circulant-37.svg"
+rm -f "$saved"
+xdotool mousemove --window "$form7" 300 100 click 3    # right button on the picture
+shot kestrun-save-1-menu
+xdotool key Down Down Return                           # "Сохранить изображение…"
+dialog=$(window '^Сохранить$')
+xdotool windowfocus --sync "$dialog"
+shot kestrun-save-2-dialog
+xdotool key ctrl+a
+xdotool type --delay 20 "$saved"
+xdotool key Return
+gone '^Сохранить$'
+for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done
+[ -s "$saved" ] || fail "kestrun: the picture was not saved to $saved"
+# A well-formed SVG document: its size and its chords, read by an XML parser.
+svg_size_and_lines='
+import sys, xml.etree.ElementTree as tree
+svg = tree.parse(sys.argv[1]).getroot()
+assert svg.tag == "{http://www.w3.org/2000/svg}svg"
+print(svg.get("width") + "x" + svg.get("height"), len(svg.findall("{http://www.w3.org/2000/svg}line")))'
+read -r size lines < <(python3 -c "$svg_size_and_lines" "$saved" 2>/dev/null || echo invalid)
+[ "$size" != invalid ] || fail "kestrun: $saved is no valid SVG"
+[ "$size" = 361x337 ] || fail "kestrun: the saved picture is $size, expected 361x337"
+[ "$lines" = 370 ] || fail "kestrun: the saved picture has $lines lines, expected 370"
+pass "kestrun: right click saved the circulant as a 361 x 337 SVG with its 370 chords"
+xdotool mousemove --window "$form7" 52 284 click 1     # "Назад"
+form1=$(window '^ЛР №2$')
+xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
+finish "$kestrun" "kestrun (save)"
+echo "window-check: $passed passed, 0 failed"

@@ -7,8 +7,8 @@ set -euo pipefail
 packages=(
   # toolchain
   g++ cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
-  # Qt 6: Widgets, PrintSupport, Test (qt6-base-dev), Charts, platform plugins
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
+  # Qt 6: Widgets, PrintSupport, Test (qt6-base-dev), Charts, Svg, platform plugins
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
   # lock-key state on X11 comes from XKB in libX11
   libx11-dev
   # circscan: parallel loops, command line, JSON

@@ -1,6 +1,7 @@
 #include "formset.h"
 
 #include "forms.h"
+#include "reportmenus.h"
 #include "unit1.h"
 #include "unit2.h"
 #include "unit3.h"
@@ -29,6 +30,7 @@ FormSet::FormSet() {
   Create<TForm6>(forms_, Form6);
   Create<TForm7>(forms_, Form7);
   Create<TForm9>(forms_, Form9);
+  AttachReportMenus();
 }
 
 FormSet::~FormSet() {
