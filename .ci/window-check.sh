@@ -326,7 +326,7 @@ svg_size_and_lines='
 import sys, xml.etree.ElementTree as tree
 svg = tree.parse(sys.argv[1]).getroot()
 assert svg.tag == "{http://www.w3.org/2000/svg}svg"
-print(svg.get("width") + "x" + svg.get("height"), len(svg.findall("{http://www.w3.org/2000/svg}line")))'
+print(svg.get("width") + "x" + svg.get("height"), len(list(svg.iter("{http://www.w3.org/2000/svg}line"))))'
 read -r size lines < <(python3 -c "$svg_size_and_lines" "$saved" 2>/dev/null || echo invalid)
 [ "$size" != invalid ] || fail "kestrun: $saved is no valid SVG"
 [ "$size" = 361x337 ] || fail "kestrun: the saved picture is $size, expected 361x337"
