@@ -177,7 +177,7 @@ int Main(int argc, char** argv) {
       "  circscan analyze 37 \"1 5 11\"\n"
       "  circscan best --n 5..200 --k 3 --shard 2/8 --format json > part2.json\n"
       "  circscan merge part*.json\n"
-      "Run 'circscan COMMAND --help' for a command's options. Wrong input exits with status 2.");
+      "Run 'circscan COMMAND --help' for a command's options. Wrong input exits with status 2.\n");
   Options o;
   const std::vector<std::string> formats{"table", "csv", "json"};
   const auto addFormat = [&](CLI::App* sub) {
@@ -198,7 +198,7 @@ int Main(int argc, char** argv) {
   addFormat(best);
   addThreads(best);
   best->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
-  best->footer("Example: circscan best --n 5..40 --k 2 --by average --format csv");
+  best->footer("Example: circscan best --n 5..40 --k 2 --by average --format csv\n");
 
   CLI::App* largest = app.add_subcommand(
       "largest", "for each diameter d, the largest N with k generators and D <= d");
@@ -207,20 +207,20 @@ int Main(int argc, char** argv) {
   addFormat(largest);
   addThreads(largest);
   largest->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
-  largest->footer("Example: circscan largest --k 3 --diameter 2..6");
+  largest->footer("Example: circscan largest --k 3 --diameter 2..6\n");
 
   CLI::App* analyze =
       app.add_subcommand("analyze", "exact distances from vertex 0, D and AveD of one circulant");
   analyze->add_option("N", o.vertexCount, "number of vertices")->required();
   analyze->add_option("GENERATORS", o.generators, "generators, like \"1 5 11\"")->required();
   addFormat(analyze);
-  analyze->footer("Example: circscan analyze 37 \"1 5 11\"");
+  analyze->footer("Example: circscan analyze 37 \"1 5 11\"\n");
 
   CLI::App* merge =
       app.add_subcommand("merge", "combine the JSON outputs of --shard runs into one result");
   merge->add_option("FILES", o.files, "the outputs of all the shards of one search")->required();
   addFormat(merge);
-  merge->footer("Example: circscan merge part*.json --format csv");
+  merge->footer("Example: circscan merge part*.json --format csv\n");
 
   const CLI::App* subs[] = {best, largest, analyze, merge};
   const auto usageOf = [&]() -> const char* {
