@@ -44,7 +44,8 @@ CandidatePlan::CandidatePlan(std::int32_t n, std::int32_t k) : n_(n), k_(k), phi
   for (const std::int32_t g : Divisors(n)) {
     if (g > half) break;
     Family family{g, {}};
-    for (std::int32_t x = g + 1; x <= half; ++x) {
+    // A single generator has no others to choose, so its list stays empty.
+    for (std::int32_t x = g + 1; k > 1 && x <= half; ++x) {
       if (gcdWithN[static_cast<std::size_t>(x)] >= g) family.rest.push_back(x);
     }
     if (family.rest.size() + 1 < static_cast<std::size_t>(k)) continue;
