@@ -81,6 +81,17 @@ DistanceMatrix BuildDistanceMatrix(const AdjacencyMatrix& adjacency);
 // Distances of a circulant: one bounded search from vertex 0, the rest by rotation.
 DistanceMatrix BuildCirculantDistanceMatrix(const AdjacencyMatrix& adjacency);
 
+// Exact hop distances from vertex 0 of the circulant on n vertices, by a
+// breadth-first search with no depth limit (O(n k)). Generators are taken mod
+// n with either sign, as BuildAdjacency joins them; kUnreachable marks a
+// vertex of another component. Empty when n is below 1.
+inline constexpr std::int32_t kUnreachable = -1;
+std::vector<std::int32_t> ExactDistancesFromZero(std::int32_t n,
+                                                 const std::vector<std::int32_t>& generators);
+
+// The sum of the exact distances from vertex 0; -1 when some vertex is unreachable.
+std::int64_t SumOfDistances(const std::vector<std::int32_t>& distances);
+
 // Both read row 0 only. AveD of fewer than two vertices is 0, never a division by zero.
 std::int32_t ComputeDiameter(const DistanceMatrix& distances);
 double ComputeAverDiam(const DistanceMatrix& distances);

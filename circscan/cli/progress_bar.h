@@ -1,0 +1,33 @@
+// A progress line on stderr while a search runs: only on a terminal, and
+// only once the search has taken more than about a second.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "query.h"
+
+namespace circscan {
+
+class ProgressBar {
+ public:
+  // Does nothing at all when stderr is not a terminal.
+  explicit ProgressBar(const Progress& progress);
+  ~ProgressBar();  // clears the line it drew
+  ProgressBar(const ProgressBar&) = delete;
+  ProgressBar& operator=(const ProgressBar&) = delete;
+
+ private:
+  void Run();
+
+  const Progress& progress_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool stop_ = false;
+  bool drawn_ = false;
+  std::thread thread_;
+};
+
+}  // namespace circscan

@@ -1,0 +1,99 @@
+// The largest N with a set of diameter at most d: N downward from the
+// lattice bound, and for each N the sets in lexicographic order, so the first
+// set found is the answer for that N.
+#include <tbb/blocked_range.h>
+#include <tbb/parallel_for.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "candidates.h"
+#include "orbit.h"
+#include "ring_search.h"
+#include "search.h"
+
+namespace circscan {
+namespace {
+
+// The smallest set (over the whole space, not only orbit representatives) of
+// diameter at most d: that set is the smallest member of its orbit, so it is
+// the first representative within d in lexicographic order.
+std::optional<std::vector<std::int32_t>> FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d,
+                                                     Progress* progress) {
+  const CandidatePlan plan(n, k);
+  const Ceiling ceiling{Order::kDiameterFirst, d, INT64_MAX};
+  std::vector<std::vector<std::int32_t>> hits(plan.taskCount());
+  std::atomic<std::size_t> firstHit{SIZE_MAX};
+  tbb::parallel_for(tbb::blocked_range<std::size_t>(0, plan.taskCount()), [&](const auto& range) {
+    RingSearch search(n, k);
+    std::vector<std::int32_t> scratch;
+    for (std::size_t t = range.begin(); t != range.end(); ++t) {
+      if (t > firstHit.load(std::memory_order_relaxed)) return;
+      const std::uint64_t seen = plan.ForEachSet(t, [&](std::span<const std::int32_t> set) {
+        if (!ExamineOrbit(n, plan.phi(), set, scratch).smallest) return true;
+        if (!search.Run(set, ceiling)) return true;
+        hits[t].assign(set.begin(), set.end());
+        std::size_t current = firstHit.load();
+        while (t < current && !firstHit.compare_exchange_weak(current, t)) {
+        }
+        return false;
+      });
+      if (progress != nullptr) progress->done += seen;
+    }
+  });
+  const std::size_t first = firstHit.load();
+  if (first == SIZE_MAX) return std::nullopt;
+  return std::move(hits[first]);
+}
+
+}  // namespace
+
+std::optional<std::int32_t> LargestBound(std::int32_t k, std::int32_t d) {
+  if (k < 1 || d < 1) return std::nullopt;
+  // Every factor is checked against the cap before the next step, so no
+  // product of three of them leaves 64 bits.
+  std::uint64_t total = 0;
+  std::uint64_t chooseK = 1;  // C(k, i)
+  std::uint64_t chooseD = 1;  // C(d, i)
+  std::uint64_t power = 1;    // 2^i
+  for (std::int32_t i = 0; i <= std::min(k, d); ++i) {
+    if (i > 0) {
+      chooseK = chooseK * static_cast<unsigned>(k - i + 1) / static_cast<unsigned>(i);
+      chooseD = chooseD * static_cast<unsigned>(d - i + 1) / static_cast<unsigned>(i);
+      power *= 2;
+    }
+    total += power * chooseK * chooseD;
+    if (total > kMaxVertexCount || chooseK > kMaxVertexCount || chooseD > kMaxVertexCount ||
+        power > kMaxVertexCount) {
+      return std::nullopt;
+    }
+  }
+  return static_cast<std::int32_t>(total);
+}
+
+std::vector<LargestRow> FindLargest(const LargestQuery& query, Progress* progress) {
+  std::vector<LargestRow> rows;
+  if (query.dFrom < 1 || query.dTo < query.dFrom || query.shard.count < 1 ||
+      query.shard.index < 1 || query.shard.index > query.shard.count) {
+    return rows;
+  }
+  const std::int32_t lowest = std::max(kMinVertexCount, 2 * query.k);
+  for (std::int32_t d = query.dFrom; d <= query.dTo; ++d) {
+    const auto bound = LargestBound(query.k, d);
+    if (!bound) return {};
+    // Shards take every count-th N counted down from the bound.
+    for (std::int32_t n = *bound - (query.shard.index - 1); n >= lowest; n -= query.shard.count) {
+      if (progress != nullptr) progress->vertexCount = n;
+      if (auto set = FirstWithin(n, query.k, d, progress)) {
+        rows.push_back({query.k, d, n, std::move(*set)});
+        break;
+      }
+    }
+  }
+  return rows;
+}
+
+}  // namespace circscan

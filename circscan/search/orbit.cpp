@@ -1,0 +1,55 @@
+#include "orbit.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "number_theory.h"
+
+namespace circscan {
+namespace {
+
+void MultiplyInto(std::int32_t n, std::int64_t u, std::span<const std::int32_t> set,
+                  std::vector<std::int32_t>& out) {
+  out.clear();
+  for (const std::int32_t s : set) out.push_back(Fold(u * s, n));
+  std::sort(out.begin(), out.end());
+}
+
+}  // namespace
+
+std::vector<std::int32_t> Multiply(std::int32_t n, std::int64_t u,
+                                   std::span<const std::int32_t> set) {
+  std::vector<std::int32_t> out;
+  MultiplyInto(n, u, set, out);
+  return out;
+}
+
+OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
+                       std::vector<std::int32_t>& scratch) {
+  const std::int32_t g = set.front();
+  const std::int64_t m = n / g;
+  std::uint64_t stabiliser = 0;
+  for (const std::int32_t s : set) {
+    if (Gcd(s, n) != g) continue;
+    // u s = +-g (mod n) exactly when u = +-(s/g)^-1 (mod n/g).
+    const std::int64_t inverse = InverseMod(s / g, m);
+    const std::int64_t targets[2] = {inverse, (m - inverse) % m};
+    const int count = targets[0] == targets[1] ? 1 : 2;
+    for (int t = 0; t < count; ++t) {
+      for (std::int64_t u = targets[t]; u < n; u += m) {
+        if (u == 0 || Gcd(u, n) != 1) continue;
+        MultiplyInto(n, u, set, scratch);
+        const auto order = std::lexicographical_compare_three_way(scratch.begin(), scratch.end(),
+                                                                  set.begin(), set.end());
+        if (order < 0) return {};
+        if (order == 0) ++stabiliser;
+      }
+    }
+  }
+  // The stabiliser holds at least 1 and -1.
+  return {true, static_cast<std::uint64_t>(phi) / stabiliser};
+}
+
+}  // namespace circscan

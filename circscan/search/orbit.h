@@ -1,0 +1,35 @@
+// Multiplying every generator by a unit u of Z_n maps a circulant onto an
+// isomorphic one, so its D and AveD are those of its whole class (its orbit).
+// The search looks at one member per orbit, the lexicographically smallest,
+// and weighs it by the orbit's size.
+//
+// Every generator keeps gcd(s, n) under u, so the smallest member starts with
+// g, the smallest gcd(s, n) of the set: a divisor of n, 1 when some generator
+// is a unit. The members that contain g are those uS with u s = +-g for some
+// generator s, so comparing a set that starts with g against these few is
+// enough to tell whether it is the smallest member, and the units that map it
+// onto itself (its stabiliser) are among them as well.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace circscan {
+
+struct OrbitInfo {
+  bool smallest = false;   // the set is the lexicographically smallest member
+  std::uint64_t size = 0;  // the orbit's size; only set when `smallest`
+};
+
+// The set is sorted, distinct, in 1..n/2, starts with a divisor g of n, and
+// gcd(s, n) >= g for all its generators. `phi` is Totient(n); `scratch` is
+// reused between calls.
+OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
+                       std::vector<std::int32_t>& scratch);
+
+// The set uS, folded and sorted.
+std::vector<std::int32_t> Multiply(std::int32_t n, std::int64_t u,
+                                   std::span<const std::int32_t> set);
+
+}  // namespace circscan

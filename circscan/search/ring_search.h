@@ -1,0 +1,62 @@
+// Distances from vertex 0 of one circulant at a time, as bit sets turned
+// along the ring, abandoning a circulant as soon as a lower bound on its
+// result is already worse than the best one known. Every vertex of a
+// circulant sees the same distances, so vertex 0 tells the whole story.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace circscan {
+
+// D and the sum of the distances from vertex 0 (AveD is sum / (n - 1)).
+struct RingDistances {
+  std::int32_t diameter = 0;
+  std::int64_t sum = 0;
+  friend bool operator==(const RingDistances&, const RingDistances&) = default;
+};
+
+enum class Order {
+  kDiameterFirst,  // smallest D, then smallest sum
+  kSumFirst,       // smallest sum, then smallest D
+};
+
+// The worst result a search may still return: a circulant whose result is
+// certainly worse in the given order is abandoned. Equal results are kept.
+struct Ceiling {
+  Order order = Order::kDiameterFirst;
+  std::int32_t diameter = INT32_MAX;
+  std::int64_t sum = INT64_MAX;
+};
+
+// One search buffer for circulants on n vertices with k generators; a thread
+// keeps one and reuses it, so memory stays proportional to n.
+class RingSearch {
+ public:
+  RingSearch(std::int32_t n, std::int32_t k);
+
+  // Generators are distinct, in 1..n/2. Empty when the circulant is not
+  // connected or its result is certainly worse than the ceiling.
+  std::optional<RingDistances> Run(std::span<const std::int32_t> generators,
+                                   const Ceiling& ceiling);
+
+  std::int32_t n() const { return n_; }
+
+ private:
+  bool CertainlyWorse(std::int32_t level, std::int64_t reached, std::int64_t sum,
+                      const Ceiling& ceiling) const;
+
+  std::int32_t n_;
+  std::vector<std::uint64_t> visited_;
+  std::vector<std::uint64_t> frontier_;
+  std::vector<std::uint64_t> next_;
+  std::vector<std::int32_t> offsets_;
+  // sphere_[j]: at most this many vertices lie exactly j steps from vertex 0
+  // (the points of the k-dimensional integer lattice at taxicab distance j),
+  // capped at n.
+  std::vector<std::int64_t> sphere_;
+};
+
+}  // namespace circscan

@@ -1,0 +1,53 @@
+// What circscan reads from its command line and writes to its output, as
+// plain string functions: the command line prints what these return, and the
+// tests compare it byte for byte.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "query.h"
+#include "search.h"
+
+namespace circscan {
+
+enum class Format { kTable, kCsv, kJson };
+
+// "A..B" or a single "A"; empty on anything else (signs, spaces, overflow).
+std::optional<std::pair<std::int64_t, std::int64_t>> ParseRange(std::string_view text);
+// "I/M" with 1 <= I <= M.
+std::optional<Shard> ParseShard(std::string_view text);
+// Integers separated by spaces, tabs or commas; empty optional when a token is
+// not a whole 32-bit integer or there is none.
+std::optional<std::vector<std::int32_t>> ParseGeneratorList(std::string_view text);
+
+// "%.5f" with a decimal point whatever the locale.
+std::string FormatAverage(double value);
+
+std::string RenderBest(const std::vector<BestRow>& rows, Format format);
+std::string RenderLargest(const std::vector<LargestRow>& rows, Format format);
+std::string RenderAnalysis(const Analysis& analysis, Format format);
+
+// A shard's JSON output: one header line naming the search and the part,
+// then the part's rows in the JSON row format.
+std::string RenderBestShard(const BestQuery& query, const std::vector<BestRow>& rows);
+std::string RenderLargestShard(const LargestQuery& query, const std::vector<LargestRow>& rows);
+
+// The shard outputs of one search, combined. On bad input `error` says which
+// file and line, and what is wrong.
+struct MergedRows {
+  bool best = true;  // which of the two row lists is filled
+  std::vector<BestRow> bestRows;
+  std::vector<LargestRow> largestRows;
+};
+struct NamedText {
+  std::string name;
+  std::string text;
+};
+std::optional<MergedRows> MergeShards(const std::vector<NamedText>& files, std::string* error);
+
+}  // namespace circscan
