@@ -1,46 +1,101 @@
 #!/usr/bin/env bash
-# Installs both programs into a staging folder, validates their desktop
-# entries, builds the Debian packages and checks what they hold.
+# Installs the programs into a staging folder, validates their desktop entries
+# and AppStream metadata, builds the Debian packages, checks what they hold
+# and has lintian judge them as a Debian reviewer would.
 #   .ci/package-check.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "${1:?usage: package-check.sh BUILD_DIR}")
 stage=$build/stage
 rm -rf "$stage" "$build/packages"
+version=1.0.0.1-1
+passed=0
 
 fail() { echo "package-check: FAIL: $*" >&2; exit 1; }
+ok() { echo "package-check: ok: $*"; passed=$((passed + 1)); }
 
 DESTDIR=$stage cmake --install "$build" --prefix /usr
 for app in velmar kestrun; do
   for f in usr/bin/$app usr/share/applications/$app.desktop \
            usr/share/icons/hicolor/scalable/apps/$app.svg \
-           usr/share/icons/hicolor/48x48/apps/$app.png; do
+           usr/share/icons/hicolor/48x48/apps/$app.png \
+           usr/share/metainfo/io.github.velmar_kestrun.$app.metainfo.xml; do
     [ -e "$stage/$f" ] || fail "cmake --install did not put /$f in place"
   done
-  desktop-file-validate "$stage/usr/share/applications/$app.desktop" ||
-    fail "$app.desktop does not validate"
+  # Hints count too: one of them is a menu entry listed under two categories.
+  out=$(desktop-file-validate "$stage/usr/share/applications/$app.desktop" 2>&1) &&
+    [ -z "$out" ] || fail "$app.desktop does not validate: $out"
 done
-echo "package-check: ok: install tree and desktop entries"
+ok "install tree and desktop entries"
+
+# Warnings fail as errors do; pedantic remarks are only shown.
+appstreamcli validate --no-net --pedantic "$stage"/usr/share/metainfo/*.metainfo.xml ||
+  fail "AppStream metadata does not validate"
+appstreamcli validate-tree --no-net "$stage" || fail "AppStream metadata and the tree disagree"
+ok "AppStream metadata"
 
 (cd "$build" && cpack -G DEB -B "$PWD/packages" >/dev/null)
+
+# The files every package carries, and a man page for every program in it.
+check_common() {  # deb package contents info
+  local f bin
+  grep -q "^ Package: $2$" <<<"$4" || fail "$1 is not named $2"
+  grep -q "^ Version: $version$" <<<"$4" || fail "$1 has the wrong version"
+  grep -q "^ Maintainer: [^<]*[^ <] <[^>]*@[^>]*>$" <<<"$4" || fail "$1 has no named maintainer"
+  grep -q "^ Section: science$" <<<"$4" || fail "$1 has the wrong section"
+  grep -q "^ Priority: optional$" <<<"$4" || fail "$1 has no priority"
+  for f in ./usr/share/doc/$2/copyright ./usr/share/doc/$2/changelog.Debian.gz; do
+    grep -qF " $f" <<<"$3" || fail "$1 lacks $f"
+  done
+  for bin in $(awk '$6 ~ "^\\./usr/bin/." { sub("^\\./usr/bin/", "", $6); print $6 }' <<<"$3"); do
+    grep -qF " ./usr/share/man/man1/$bin.1.gz" <<<"$3" || fail "$1 has no man page for $bin"
+  done
+}
+
 for app in velmar kestrun; do
   deb=$(ls "$build"/packages/${app}_*.deb 2>/dev/null | head -n 1)
   [ -n "$deb" ] || fail "no Debian package for $app"
   contents=$(dpkg-deb -c "$deb")
   info=$(dpkg-deb -I "$deb")
+  check_common "$deb" "$app" "$contents" "$info"
   for f in ./usr/bin/$app ./usr/share/applications/$app.desktop \
-           ./usr/share/icons/hicolor/scalable/apps/$app.svg; do
+           ./usr/share/icons/hicolor/scalable/apps/$app.svg \
+           ./usr/share/metainfo/io.github.velmar_kestrun.$app.metainfo.xml; do
     grep -qF " $f" <<<"$contents" || fail "$deb lacks $f"
   done
-  grep -q "^ Package: $app$" <<<"$info" || fail "$deb is not named $app"
-  grep -q "^ Version: 1.0.0.1$" <<<"$info" || fail "$deb has the wrong version"
   # Library dependencies come from the binary itself.
   for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
     grep -q "^ Depends:.*$lib" <<<"$info" || fail "$deb does not depend on $lib"
   done
-  echo "package-check: ok: $(basename "$deb")"
+  ok "$(basename "$deb")"
 done
 grep -q "libqt6charts6" <<<"$(dpkg-deb -I "$build"/packages/kestrun_*.deb)" ||
   fail "kestrun's package does not depend on libqt6charts6"
 grep -q "libqt6printsupport6" <<<"$(dpkg-deb -I "$build"/packages/velmar_*.deb)" ||
   fail "velmar's package does not depend on libqt6printsupport6"
-echo "package-check: 2 passed, 0 failed"
+
+# The command-line scanner is packaged once its program is part of the build.
+deb=$(ls "$build"/packages/circscan_*.deb 2>/dev/null | head -n 1) || true
+if [ -n "$deb" ]; then
+  contents=$(dpkg-deb -c "$deb")
+  info=$(dpkg-deb -I "$deb")
+  check_common "$deb" circscan "$contents" "$info"
+  grep -qF " ./usr/bin/circscan" <<<"$contents" || fail "$deb lacks /usr/bin/circscan"
+  ! grep -qE " \./usr/share/(applications|icons|metainfo)/." <<<"$contents" ||
+    fail "$deb carries a menu entry, icons or metadata"
+  ok "$(basename "$deb")"
+fi
+
+# Warnings fail as errors do; an override is allowed only with a comment
+# saying why, and each package installs its overrides for lintian to read.
+lintian --profile debian --fail-on error,warning --display-level '>=info' \
+  "$build"/packages/*.deb 2> >(grep -v 'root privileges' >&2) ||
+  fail "lintian finds errors or warnings"
+for deb in "$build"/packages/*.deb; do
+  name=$(dpkg-deb -f "$deb" Package)
+  overrides=$(dpkg-deb --fsys-tarfile "$deb" |
+    tar -xOf - "./usr/share/lintian/overrides/$name" 2>/dev/null) || continue
+  awk '/^#/ { why = 1; next } /^[[:space:]]*$/ { why = 0; next } !why { exit 1 }' \
+    <<<"$overrides" || fail "$name has a lintian override without a comment saying why"
+done
+ok "lintian: no error, no warning"
+echo "package-check: $passed passed, 0 failed"

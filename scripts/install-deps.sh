@@ -23,6 +23,8 @@ packages=(
   fonts-dejavu-core
   # packaging checks: desktop entries, Debian policy, AppStream metadata
   dpkg-dev file desktop-file-utils lintian appstream
+  # CI reads the tests' JUnit results for skipped tests
+  python3
 )
 
 # Generates the Russian locale once; locale-gen rewrites every listed locale,

@@ -1,50 +1,26 @@
 #include "conversion.h"
 
-#include <charconv>
-#include <limits>
+#include <QByteArray>
 
 #include "program.h"
 
 namespace kestrun {
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
+std::string_view View(const QByteArray& utf8) {
+  return std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
 }  // namespace
 
-std::optional<std::int32_t> ParseInteger(std::string_view text) {
-  text = TrimBlanks(text);
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-  std::int64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value < std::numeric_limits<std::int32_t>::min() ||
-      value > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(value);
-}
-
 QString NotAnIntegerMessage(const QString& text) {
-  return QStringLiteral("'%1' is not a valid integer value").arg(text);
+  return QString::fromStdString(NotAnIntegerText(View(text.toUtf8())));
 }
 
 std::optional<std::int32_t> StrToInt(const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
-  auto value = ParseInteger(std::string_view(utf8.constData(), utf8.size()));
-  if (!value) ShowErrorMessage(NotAnIntegerMessage(text));
-  return value;
+  return ConvertInteger(View(text.toUtf8()), [](const std::string& message) {
+    ShowErrorMessage(QString::fromStdString(message));
+  });
 }
 
 }  // namespace kestrun

@@ -4,12 +4,10 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
-#include <string_view>
+
+#include "conversion_rule.h"
 
 namespace kestrun {
-
-// Optional blanks around an optional sign and decimal digits, within 32 bits.
-std::optional<std::int32_t> ParseInteger(std::string_view text);
 
 // "'<text>' is not a valid integer value"
 QString NotAnIntegerMessage(const QString& text);
