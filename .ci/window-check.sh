@@ -97,6 +97,22 @@ black_box() {  # file w h x y
     -format '%w %h %X %Y\n' info: | tr -d '+'
 }
 
+# Every vertex of the circulant with N vertices is black in the screenshot:
+# vertex i at angle 6.28 (i + 1) / N, radius 145 around (180, 165) on the
+# image, which sits at (112, 32) in the window whose client area client_area
+# found last. Rounding ties go to even, as the drawing rounds.
+circulant_vertices_black() {  # file N
+  local points px py c
+  points=$(awk -v n="$2" 'function rnd(v,  f) { f = int(v); if (v < 0 && v != f) f -= 1;
+                 d = v - f; if (d > 0.5 || (d == 0.5 && f % 2 != 0)) f += 1; return f }
+              BEGIN { phi = 0; for (i = 0; i < n; i++) { phi += 6.28 / n;
+                 print rnd(145 * sin(phi)) + 180, rnd(145 * cos(phi)) + 165 } }')
+  while read -r px py; do
+    c=$(pixel "$1" $(( X + 112 + px )) $(( Y + 32 + py )))
+    is_black "$c" || fail "kestrun: vertex ($px, $py) of N = $2 is $c, not black"
+  done <<<"$points"
+}
+
 finish() {  # pid name
   local status=0
   for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
@@ -217,16 +233,7 @@ shot kestrun-2-circulant
 xdotool mousemove --window "$form7" 22 109 click 1     # "37"
 shot kestrun-3-n37
 client_area "$form7"
-# Vertex i of N = 37 at angle 6.28 (i + 1) / 37, radius 145 around (180, 165)
-# on the image, which sits at (112, 32) in the window.
-points=$(awk 'function rnd(v,  f) { f = int(v); if (v < 0 && v != f) f -= 1;
-                 d = v - f; if (d > 0.5 || (d == 0.5 && f % 2 != 0)) f += 1; return f }
-              BEGIN { phi = 0; for (i = 0; i < 37; i++) { phi += 6.28 / 37;
-                 print rnd(145 * sin(phi)) + 180, rnd(145 * cos(phi)) + 165 } }')
-while read -r px py; do
-  c=$(pixel "$OUT/kestrun-3-n37.png" $(( X + 112 + px )) $(( Y + 32 + py )))
-  is_black "$c" || fail "kestrun: vertex ($px, $py) is $c, not black"
-done <<<"$points"
+circulant_vertices_black "$OUT/kestrun-3-n37.png" 37
 pass "kestrun: all 37 vertices of the circulant are black"
 xdotool mousemove --window "$form7" 52 260 click 1     # "График D/AveD"
 form9=$(window '^Циркулянта$')
@@ -261,14 +268,7 @@ xdotool mousemove --window "$form7" 300 390            # off the controls
 shot kestrun-7-n38
 client_area "$form7"
 crop="$WIDTH"x"$HEIGHT+$X+$Y"
-points=$(awk 'function rnd(v,  f) { f = int(v); if (v < 0 && v != f) f -= 1;
-                 d = v - f; if (d > 0.5 || (d == 0.5 && f % 2 != 0)) f += 1; return f }
-              BEGIN { phi = 0; for (i = 0; i < 38; i++) { phi += 6.28 / 38;
-                 print rnd(145 * sin(phi)) + 180, rnd(145 * cos(phi)) + 165 } }')
-while read -r px py; do
-  c=$(pixel "$OUT/kestrun-7-n38.png" $(( X + 112 + px )) $(( Y + 32 + py )))
-  is_black "$c" || fail "kestrun: vertex ($px, $py) of N = 38 is $c, not black"
-done <<<"$points"
+circulant_vertices_black "$OUT/kestrun-7-n38.png" 38
 xterm -T 'another program' -geometry 60x15+$(( X + 60 ))+$(( Y + 60 )) >/dev/null 2>&1 &
 other=$!
 other_window=$(window '^another program$')

@@ -4,7 +4,7 @@
 
 #include "diameter_series.h"
 #include "forms.h"
-#include "gridcell.h"
+#include "grid_fit.h"
 #include "mykub.h"
 #include "outside_focus.h"
 #include "projection.h"
@@ -131,16 +131,8 @@ class TestUnit5 : public QObject {
   void everyNumberOfTheTableFitsItsColumn() {
     for (int item = 0; item < 3; ++item) {
       Select(item);
-      const StringGrid& grid = *form().Tab;
-      const QFontMetrics metrics(grid.font());
-      for (int row = 0; row < grid.RowCount(); ++row) {
-        for (int col = 0; col < grid.ColCount(); ++col) {
-          const QString text = grid.Cell(col, row);
-          QVERIFY2(metrics.horizontalAdvance(text) <= CellTextRoom(grid.columnWidth(col)),
-                   qPrintable(QStringLiteral("(%1, %2) %3").arg(col).arg(row).arg(text)));
-        }
-      }
-      QCOMPARE(grid.columnWidth(0), 15);
+      testing::VerifyEveryCellFits(*form().Tab);
+      QCOMPARE(form().Tab->columnWidth(0), 15);
     }
   }
 

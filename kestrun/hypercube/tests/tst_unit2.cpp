@@ -2,7 +2,7 @@
 // state, the table, the recorded drawing and the refusal of bad counts.
 #include <QtTest>
 
-#include "gridcell.h"
+#include "grid_fit.h"
 #include "outside_focus.h"
 #include "program.h"
 #include "projection.h"
@@ -265,14 +265,7 @@ void Unit2Test::everyNumberOfTheTableFitsItsColumn() {
   Pick(QStringLiteral("32"));
   form_->DrawClick();
   const StringGrid& grid = *form_->StringGrid1;
-  const QFontMetrics metrics(grid.font());
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    for (int col = 0; col < grid.ColCount(); ++col) {
-      const QString text = grid.Cell(col, row);
-      QVERIFY2(metrics.horizontalAdvance(text) <= CellTextRoom(grid.columnWidth(col)),
-               qPrintable(QStringLiteral("(%1, %2) %3").arg(col).arg(row).arg(text)));
-    }
-  }
+  testing::VerifyEveryCellFits(grid);
   QCOMPARE(grid.columnWidth(0), 15);
   QCOMPARE(grid.rowHeight(0), 15);
 }
