@@ -7,6 +7,9 @@ set -euo pipefail
 build=${1:?usage: window-check.sh BUILD_DIR}
 OUT=${OUT:-$build/window-check}
 mkdir -p "$OUT"
+# Absolute, because a path typed into a file dialog is read against the
+# dialog's own folder, not this script's.
+OUT=$(realpath "$OUT")
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$(mktemp -d)
 
