@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds an optimised tree and starts one program:
-#   scripts/run.sh velmar [FILE]    or    scripts/run.sh kestrun
+#   scripts/run.sh velmar [FILE]  |  scripts/run.sh kestrun  |  scripts/run.sh circscan ARGS...
+# What the build prints goes to stderr, so circscan's results alone reach stdout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-velmar}
 shift || true
-bash scripts/install-deps.sh
-cmake --preset release
 case "$program" in
-  velmar)  cmake --build --preset release --target velmar
-           exec ./build/release/velmar/app/velmar "$@" ;;
-  kestrun) cmake --build --preset release --target kestrun
-           exec ./build/release/kestrun/shell/kestrun "$@" ;;
-  *) echo "usage: scripts/run.sh velmar|kestrun" >&2; exit 2 ;;
+  velmar)   binary=velmar/app/velmar ;;
+  kestrun)  binary=kestrun/shell/kestrun ;;
+  circscan) binary=circscan/circscan ;;
+  *) echo "usage: scripts/run.sh velmar|kestrun|circscan [ARGS...]" >&2; exit 2 ;;
 esac
+{
+  bash scripts/install-deps.sh
+  cmake --preset release
+  cmake --build --preset release --target "$program"
+} >&2
+exec "./build/release/$binary" "$@"
