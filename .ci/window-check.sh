@@ -116,6 +116,36 @@ circulant_vertices_black() {  # file N
   done <<<"$points"
 }
 
+# Starts kestrun (its output into LOG), checks "циркулянта" and presses
+# "Далее"; sets $kestrun, $form1 and $form7.
+start_circulant_window() {  # log [first-screenshot]
+  "$build/kestrun/shell/kestrun" >"$OUT/$1" 2>&1 &
+  kestrun=$!
+  form1=$(window '^ЛР №2$')
+  [ -z "${2:-}" ] || shot "$2"
+  xdotool mousemove --window "$form1" 30 122 click 1     # "циркулянта"
+  xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
+  form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
+  gone '^ЛР №2$'
+}
+
+# From the circulant window: "Назад", then "Выход" in the first window.
+leave_circulant_window() {  # name
+  xdotool mousemove --window "$form7" 52 284 click 1     # "Назад"
+  form1=$(window '^ЛР №2$')
+  xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
+  finish "$kestrun" "$1"
+}
+
+# Waits up to five seconds for the window manager to make WINDOW active.
+wait_active() {  # window message
+  for _ in $(seq 50); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2"
+}
+
 finish() {  # pid name
   local status=0
   for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
@@ -224,14 +254,7 @@ xdotool key alt+f x                          # File > Exit
 finish "$velmar" "velmar (Tab)"
 
 # ---- kestrun: циркулянта, Далее, 37, График D/AveD, Назад, Назад, Выход ----
-"$build/kestrun/shell/kestrun" >"$OUT/kestrun.log" 2>&1 &
-kestrun=$!
-form1=$(window '^ЛР №2$')
-shot kestrun-1-start
-xdotool mousemove --window "$form1" 30 122 click 1     # "циркулянта"
-xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
-form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
-gone '^ЛР №2$'
+start_circulant_window kestrun.log kestrun-1-start
 shot kestrun-2-circulant
 xdotool mousemove --window "$form7" 22 109 click 1     # "37"
 shot kestrun-3-n37
@@ -259,13 +282,7 @@ finish "$kestrun" kestrun
 # N = 38 is checked and drawn; an xterm opens over the window, takes the focus
 # and is closed. The focus comes back to the wizard, which must still show the
 # same drawing and the same checked N: coming back is no new visit.
-"$build/kestrun/shell/kestrun" >"$OUT/kestrun-focus.log" 2>&1 &
-kestrun=$!
-form1=$(window '^ЛР №2$')
-xdotool mousemove --window "$form1" 30 122 click 1     # "циркулянта"
-xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
-form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
-gone '^ЛР №2$'
+start_circulant_window kestrun-focus.log
 xdotool mousemove --window "$form7" 22 131 click 1     # "38"
 xdotool mousemove --window "$form7" 300 390            # off the controls
 shot kestrun-7-n38
@@ -275,21 +292,11 @@ circulant_vertices_black "$OUT/kestrun-7-n38.png" 38
 xterm -T 'another program' -geometry 60x15+$(( X + 60 ))+$(( Y + 60 )) >/dev/null 2>&1 &
 other=$!
 other_window=$(window '^another program$')
-for _ in $(seq 50); do
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$other_window" ] && break
-  sleep 0.1
-done
-[ "$(xdotool getactivewindow 2>/dev/null)" = "$other_window" ] ||
-  fail "kestrun: the other program's window did not take the focus"
+wait_active "$other_window" "kestrun: the other program's window did not take the focus"
 shot kestrun-8-other-program
 kill "$other" && wait "$other" 2>/dev/null || true
 gone '^another program$'
-for _ in $(seq 50); do
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$form7" ] && break
-  sleep 0.1
-done
-[ "$(xdotool getactivewindow 2>/dev/null)" = "$form7" ] ||
-  fail "kestrun: the focus did not come back to the circulant window"
+wait_active "$form7" "kestrun: the focus did not come back to the circulant window"
 shot kestrun-9-focus-back
 convert "$OUT/kestrun-7-n38.png" -crop "$crop" +repage "$OUT/kestrun-7-n38-window.png"
 convert "$OUT/kestrun-9-focus-back.png" -crop "$crop" +repage "$OUT/kestrun-9-window.png"
@@ -298,17 +305,9 @@ changed=$(compare -metric AE "$OUT/kestrun-7-n38-window.png" "$OUT/kestrun-9-win
 [ "$changed" = 0 ] ||
   fail "kestrun: $changed pixels of the circulant window changed when the focus came back"
 pass "kestrun: N = 38 and its drawing are still there after another program had the focus"
-xdotool mousemove --window "$form7" 52 284 click 1     # "Назад"
-form1=$(window '^ЛР №2$')
-xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
-finish "$kestrun" kestrun
+leave_circulant_window "kestrun (focus)"
 # ---- kestrun: right click on the circulant picture, "Сохранить изображение…" ----
-"$build/kestrun/shell/kestrun" >"$OUT/kestrun-save.log" 2>&1 &
-kestrun=$!
-form1=$(window '^ЛР №2$')
-xdotool mousemove --window "$form1" 30 122 click 1     # "циркулянта"
-xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
-form7=$(window '^Циркулянта \{N; 1, 3, 11, 13, 17\}$')
+start_circulant_window kestrun-save.log
 xdotool mousemove --window "$form7" 22 109 click 1     # "37"
 saved="$OUT/kestrun-circulant-37.svg"
 rm -f "$saved"
@@ -335,8 +334,5 @@ read -r size lines < <(python3 -c "$svg_size_and_lines" "$saved" 2>/dev/null || 
 [ "$size" = 361x337 ] || fail "kestrun: the saved picture is $size, expected 361x337"
 [ "$lines" = 370 ] || fail "kestrun: the saved picture has $lines lines, expected 370"
 pass "kestrun: right click saved the circulant as a 361 x 337 SVG with its 370 chords"
-xdotool mousemove --window "$form7" 52 284 click 1     # "Назад"
-form1=$(window '^ЛР №2$')
-xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
-finish "$kestrun" "kestrun (save)"
+leave_circulant_window "kestrun (save)"
 echo "window-check: $passed passed, 0 failed"
