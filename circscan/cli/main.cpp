@@ -95,7 +95,7 @@ std::string RunBest(const Options& o) {
   std::vector<BestRow> rows;
   {
     const ProgressBar bar(progress);
-    rows = FindBest(query, &progress);
+    rows = FindBest(query, {.progress = &progress});
   }
   if (!o.shard.empty()) return RenderBestShard(query, rows);
   return RenderBest(rows, ReadFormat(o.format));
@@ -116,7 +116,7 @@ std::string RunLargest(const Options& o) {
   std::vector<LargestRow> rows;
   {
     const ProgressBar bar(progress);
-    rows = FindLargest(query, &progress);
+    rows = FindLargest(query, {.progress = &progress});
   }
   if (!o.shard.empty()) return RenderLargestShard(query, rows);
   return RenderLargest(rows, ReadFormat(o.format));

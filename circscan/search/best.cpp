@@ -78,7 +78,13 @@ bool InShard(std::int32_t n, std::size_t task, const Shard& shard) {
          static_cast<std::size_t>(shard.index - 1);
 }
 
-std::optional<BestRow> BestOf(std::int32_t n, const BestQuery& query, Progress* progress) {
+// A unit of work that a stop may leave unfinished; its row is then unknown.
+struct Outcome {
+  bool finished = false;
+  std::optional<BestRow> row;
+};
+
+Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
   const CandidatePlan plan(n, query.k);
   const KeyCodec codec{query.by};
   std::vector<std::size_t> mine;
@@ -94,6 +100,7 @@ std::optional<BestRow> BestOf(std::int32_t n, const BestQuery& query, Progress* 
     Tally local;
     for (std::size_t i = range.begin(); i != range.end(); ++i) {
       const std::uint64_t seen = plan.ForEachSet(mine[i], [&](std::span<const std::int32_t> set) {
+        if (hooks.Stopped()) return false;
         const OrbitInfo orbit = ExamineOrbit(n, plan.phi(), set, scratch);
         if (!orbit.smallest) return true;
         const auto result = search.Run(set, codec.Unpack(ceiling.load(std::memory_order_relaxed)));
@@ -103,25 +110,26 @@ std::optional<BestRow> BestOf(std::int32_t n, const BestQuery& query, Progress* 
         LowerTo(ceiling, key);
         return true;
       });
-      if (progress != nullptr) progress->done += seen;
+      if (hooks.progress != nullptr) hooks.progress->done += seen;
     }
     const std::lock_guard lock(mutex);
     total.Add(local);
   });
-  if (total.count == 0) return std::nullopt;
-  return BestRow{n,
-                 query.k,
-                 query.by,
-                 std::move(total.smallest),
-                 total.result.diameter,
-                 total.result.sum,
-                 total.count};
+  // A stop may have cut any task short, so nothing of this N can be trusted.
+  if (hooks.Stopped()) return {};
+  if (total.count == 0) return {true, std::nullopt};
+  return {true, BestRow{n, query.k, query.by, std::move(total.smallest), total.result.diameter,
+                        total.result.sum, total.count}};
 }
 
-std::uint64_t CountCandidates(const BestQuery& query) {
+bool Searched(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
+  return n / 2 >= query.k && !(hooks.bestKnown && hooks.bestKnown(n));
+}
+
+std::uint64_t CountCandidates(const BestQuery& query, const RunHooks& hooks) {
   std::atomic<std::uint64_t> total{0};
   tbb::parallel_for(query.nFrom, query.nTo + 1, [&](std::int32_t n) {
-    if (n / 2 < query.k) return;
+    if (!Searched(n, query, hooks)) return;
     const CandidatePlan plan(n, query.k);
     std::uint64_t sum = 0;
     for (std::size_t t = 0; t < plan.taskCount(); ++t) {
@@ -134,18 +142,26 @@ std::uint64_t CountCandidates(const BestQuery& query) {
 
 }  // namespace
 
-std::vector<BestRow> FindBest(const BestQuery& query, Progress* progress) {
+std::vector<BestRow> FindBest(const BestQuery& query, const RunHooks& hooks) {
   if (query.nFrom < kMinVertexCount || query.nTo < query.nFrom || query.nTo > kMaxVertexCount ||
       query.k < 1 || query.shard.count < 1 || query.shard.index < 1 ||
       query.shard.index > query.shard.count) {
     return {};
   }
-  if (progress != nullptr) progress->total = CountCandidates(query);
+  if (hooks.progress != nullptr) hooks.progress->total = CountCandidates(query, hooks);
   const auto count = static_cast<std::size_t>(query.nTo - query.nFrom + 1);
   std::vector<std::optional<BestRow>> rows(count);
+  std::mutex reportMutex;
   tbb::parallel_for(std::size_t{0}, count, [&](std::size_t i) {
     const auto n = static_cast<std::int32_t>(query.nFrom + static_cast<std::int32_t>(i));
-    if (n / 2 >= query.k) rows[i] = BestOf(n, query, progress);
+    if (hooks.Stopped() || !Searched(n, query, hooks)) return;
+    Outcome outcome = BestOf(n, query, hooks);
+    if (!outcome.finished) return;
+    if (hooks.bestDone) {
+      const std::lock_guard lock(reportMutex);
+      hooks.bestDone(n, outcome.row);
+    }
+    rows[i] = std::move(outcome.row);
   });
   std::vector<BestRow> found;
   for (auto& row : rows) {

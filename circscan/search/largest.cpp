@@ -21,8 +21,13 @@ namespace {
 // The smallest set (over the whole space, not only orbit representatives) of
 // diameter at most d: that set is the smallest member of its orbit, so it is
 // the first representative within d in lexicographic order.
-std::optional<std::vector<std::int32_t>> FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d,
-                                                     Progress* progress) {
+// A unit of work that a stop may leave unfinished; its answer is then unknown.
+struct Outcome {
+  bool finished = false;
+  std::optional<std::vector<std::int32_t>> set;
+};
+
+Outcome FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d, const RunHooks& hooks) {
   const CandidatePlan plan(n, k);
   const Ceiling ceiling{Order::kDiameterFirst, d, INT64_MAX};
   std::vector<std::vector<std::int32_t>> hits(plan.taskCount());
@@ -31,8 +36,9 @@ std::optional<std::vector<std::int32_t>> FirstWithin(std::int32_t n, std::int32_
     RingSearch search(n, k);
     std::vector<std::int32_t> scratch;
     for (std::size_t t = range.begin(); t != range.end(); ++t) {
-      if (t > firstHit.load(std::memory_order_relaxed)) return;
+      if (t > firstHit.load(std::memory_order_relaxed) || hooks.Stopped()) return;
       const std::uint64_t seen = plan.ForEachSet(t, [&](std::span<const std::int32_t> set) {
+        if (hooks.Stopped()) return false;
         if (!ExamineOrbit(n, plan.phi(), set, scratch).smallest) return true;
         if (!search.Run(set, ceiling)) return true;
         hits[t].assign(set.begin(), set.end());
@@ -41,12 +47,14 @@ std::optional<std::vector<std::int32_t>> FirstWithin(std::int32_t n, std::int32_
         }
         return false;
       });
-      if (progress != nullptr) progress->done += seen;
+      if (hooks.progress != nullptr) hooks.progress->done += seen;
     }
   });
+  // A stop may have cut short a task before the first hit.
+  if (hooks.Stopped()) return {};
   const std::size_t first = firstHit.load();
-  if (first == SIZE_MAX) return std::nullopt;
-  return std::move(hits[first]);
+  if (first == SIZE_MAX) return {true, std::nullopt};
+  return {true, std::move(hits[first])};
 }
 
 }  // namespace
@@ -74,7 +82,7 @@ std::optional<std::int32_t> LargestBound(std::int32_t k, std::int32_t d) {
   return static_cast<std::int32_t>(total);
 }
 
-std::vector<LargestRow> FindLargest(const LargestQuery& query, Progress* progress) {
+std::vector<LargestRow> FindLargest(const LargestQuery& query, const RunHooks& hooks) {
   std::vector<LargestRow> rows;
   if (query.dFrom < 1 || query.dTo < query.dFrom || query.shard.count < 1 ||
       query.shard.index < 1 || query.shard.index > query.shard.count) {
@@ -86,9 +94,13 @@ std::vector<LargestRow> FindLargest(const LargestQuery& query, Progress* progres
     if (!bound) return {};
     // Shards take every count-th N counted down from the bound.
     for (std::int32_t n = *bound - (query.shard.index - 1); n >= lowest; n -= query.shard.count) {
-      if (progress != nullptr) progress->vertexCount = n;
-      if (auto set = FirstWithin(n, query.k, d, progress)) {
-        rows.push_back({query.k, d, n, std::move(*set)});
+      if (hooks.largestKnownEmpty && hooks.largestKnownEmpty(d, n)) continue;
+      if (hooks.progress != nullptr) hooks.progress->vertexCount = n;
+      Outcome outcome = FirstWithin(n, query.k, d, hooks);
+      if (!outcome.finished) return rows;
+      if (hooks.largestDone) hooks.largestDone(d, n, outcome.set);
+      if (outcome.set) {
+        rows.push_back({query.k, d, n, std::move(*outcome.set)});
         break;
       }
     }

@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace circscan {
@@ -63,6 +65,36 @@ struct Progress {
   std::atomic<std::uint64_t> done{0};
   std::atomic<std::uint64_t> total{0};
   std::atomic<std::int32_t> vertexCount{0};  // the N being searched by `largest`
+};
+
+// How a caller follows a long search, resumes one and ends one early. Every
+// member may be left empty. A unit of work is one N of `best`, or one N of
+// `largest` for one diameter; a unit is reported only once it is finished,
+// so what was reported stays true however the run ends.
+struct RunHooks {
+  Progress* progress = nullptr;
+  // Set by another thread to end the search: it returns soon after, having
+  // reported only the units it finished. Its rows are then incomplete.
+  const std::atomic<bool>* stop = nullptr;
+
+  // best: true for an N already answered (by an earlier run); it is neither
+  // searched nor reported, and has no row in the result.
+  std::function<bool(std::int32_t n)> bestKnown{};
+  // best: N is finished; the row is empty when this part of the search has
+  // no set for N. Called from one thread at a time, in no particular order.
+  std::function<void(std::int32_t n, const std::optional<BestRow>& row)> bestDone{};
+
+  // largest: true when N is already known to have no set of diameter at
+  // most d; it is skipped without a search.
+  std::function<bool(std::int32_t d, std::int32_t n)> largestKnownEmpty{};
+  // largest: N is finished for diameter d, with the answer's set, or empty
+  // when N has none. For each d, called for N in descending order, from one
+  // thread at a time.
+  std::function<void(std::int32_t d, std::int32_t n,
+                     const std::optional<std::vector<std::int32_t>>& set)>
+      largestDone{};
+
+  bool Stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
 };
 
 }  // namespace circscan

@@ -14,11 +14,11 @@ namespace circscan {
 
 // One row per N of the range that has a connected set (none for the others),
 // ascending. With a shard, each row covers only that part of the search.
-std::vector<BestRow> FindBest(const BestQuery& query, Progress* progress = nullptr);
+std::vector<BestRow> FindBest(const BestQuery& query, const RunHooks& hooks = {});
 
 // One row per diameter of the range, ascending. With a shard, a row covers
 // only that part's vertex counts and is missing when the part has none.
-std::vector<LargestRow> FindLargest(const LargestQuery& query, Progress* progress = nullptr);
+std::vector<LargestRow> FindLargest(const LargestQuery& query, const RunHooks& hooks = {});
 
 // The bound from which `largest` searches N downward: the lattice points
 // within taxicab distance d in k dimensions, sum over i of 2^i C(k,i) C(d,i).
