@@ -7,11 +7,11 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +19,7 @@
 #include "query.h"
 #include "report.h"
 #include "search.h"
+#include "shard_file.h"
 
 namespace circscan {
 namespace {
@@ -142,16 +143,19 @@ std::string RunAnalyze(const Options& o) {
 }
 
 std::string RunMerge(const Options& o) {
-  std::vector<NamedText> files;
-  for (const std::string& name : o.files) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in) throw UsageError{name + ": cannot be read"};
-    files.push_back({name, text.str()});
-  }
+  // One file at a time, as a stream: a shard file may be large, or not one.
+  ShardMerge merge;
   std::string error;
-  const auto merged = MergeShards(files, &error);
+  for (const std::string& name : o.files) {
+    std::error_code code;
+    if (std::filesystem::is_directory(name, code)) {
+      throw UsageError{name + ": a directory, not a shard file"};
+    }
+    std::ifstream in(name, std::ios::binary);
+    if (!in) throw UsageError{name + ": cannot be read"};
+    if (!merge.Add(in, name, &error)) throw UsageError{error};
+  }
+  const auto merged = merge.Finish(&error);
   if (!merged) throw UsageError{error};
   const Format format = ReadFormat(o.format);
   return merged->best ? RenderBest(merged->bestRows, format)

@@ -128,4 +128,26 @@ TEST_F(Cli, ThreeShardFilesMergeIntoTheSingleRunByteForByte) {
   }
 }
 
+TEST_F(Cli, MergeRefusesACutFileAndADirectoryByName) {
+  std::string files;
+  for (int i = 1; i <= 2; ++i) {
+    const Outcome part =
+        Run("best --n 5..60 --k 2 --format json --shard " + std::to_string(i) + "/2");
+    ASSERT_EQ(part.status, 0) << part.err;
+    std::string text = part.out;
+    if (i == 2) text.resize(text.rfind('\n', text.size() - 2) + 1);  // no trailer
+    std::ofstream(dir_ / ("part" + std::to_string(i) + ".json"), std::ios::binary) << text;
+  }
+  const std::string part1 = "'" + (dir_ / "part1.json").string() + "'";
+  const Outcome cut = Run("merge " + part1 + " '" + (dir_ / "part2.json").string() + "'");
+  EXPECT_EQ(cut.status, 2);
+  EXPECT_EQ(cut.out, "");
+  EXPECT_NE(cut.err.find("part2.json:"), std::string::npos) << cut.err;
+  EXPECT_NE(cut.err.find("ends without its trailer"), std::string::npos) << cut.err;
+
+  const Outcome folder = Run("merge " + part1 + " '" + dir_.string() + "'");
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.err.find(": a directory, not a shard file"), std::string::npos) << folder.err;
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "query.h"
 #include "search.h"
+#include "search_part.h"
 
 namespace circscan {
 
@@ -33,7 +34,8 @@ std::string RenderLargest(const std::vector<LargestRow>& rows, Format format);
 std::string RenderAnalysis(const Analysis& analysis, Format format);
 
 // A shard's JSON output: one header line naming the search and the part,
-// then the part's rows in the JSON row format.
+// the part's rows in the JSON row format, and a trailer with their number
+// and digest (shard_file.h).
 std::string RenderBestShard(const BestQuery& query, const std::vector<BestRow>& rows);
 std::string RenderLargestShard(const LargestQuery& query, const std::vector<LargestRow>& rows);
 
@@ -41,6 +43,7 @@ std::string RenderLargestShard(const LargestQuery& query, const std::vector<Larg
 // file and line, and what is wrong.
 struct MergedRows {
   bool best = true;  // which of the two row lists is filled
+  SearchPart part;   // the whole search, as one part
   std::vector<BestRow> bestRows;
   std::vector<LargestRow> largestRows;
 };
