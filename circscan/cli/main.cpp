@@ -4,6 +4,7 @@
 #include <tbb/global_control.h>
 
 #include <CLI/CLI.hpp>
+#include <atomic>
 
 #include <cstdint>
 #include <cstdio>
@@ -15,20 +16,22 @@
 #include <string>
 #include <vector>
 
+#include "checkpointed_run.h"
 #include "progress_bar.h"
 #include "query.h"
 #include "report.h"
 #include "search.h"
 #include "shard_file.h"
+#include "stop_signals.h"
 
 namespace circscan {
 namespace {
 
 constexpr const char* kUsage[] = {
     "usage: circscan best --n A..B --k K [--by diameter|average] [--format table|csv|json] "
-    "[--threads T] [--shard I/M]",
+    "[--threads T] [--shard I/M] [--checkpoint FILE]",
     "usage: circscan largest --k K --diameter A..B [--format table|csv|json] [--threads T] "
-    "[--shard I/M]",
+    "[--shard I/M] [--checkpoint FILE]",
     "usage: circscan analyze N \"G1 G2 ...\" [--format table|csv|json]",
     "usage: circscan merge FILE... [--format table|csv|json]",
 };
@@ -77,10 +80,35 @@ std::unique_ptr<tbb::global_control> LimitThreads(std::int64_t threads) {
 
 struct Options {
   std::string n, diameter, by = "diameter", format = "table", shard, vertexCount, generators;
+  std::string checkpoint;
   std::int64_t k = 0;
   std::int64_t threads = 0;
   std::vector<std::string> files;
 };
+
+// The run was stopped by a signal before it finished.
+struct Interrupted {
+  int signal;
+  std::string checkpoint;
+};
+
+// Runs the search with the progress line and the signals that stop it; the
+// line is erased before the function returns, however the search ended.
+template <typename Search>
+auto RunStoppable(const Options& o, const SearchPart& part, Search search) {
+  Progress progress;
+  std::optional<CheckpointedRun> run;
+  decltype(search(*run, progress)) rows;
+  {
+    const StopOnSignals signals;
+    run.emplace(o.checkpoint, part, StopOnSignals::flag());
+    const ProgressBar bar(progress);
+    rows = search(*run, progress);
+  }
+  run->CheckWritten();
+  if (StopOnSignals::received() != 0) throw Interrupted{StopOnSignals::received(), o.checkpoint};
+  return rows;
+}
 
 std::string RunBest(const Options& o) {
   const auto [from, to] = ReadRange("--n", o.n, kMinVertexCount, kMaxVertexCount);
@@ -92,12 +120,9 @@ std::string RunBest(const Options& o) {
   BestQuery query{from, to, static_cast<std::int32_t>(o.k),
                   o.by == "average" ? By::kAverage : By::kDiameter, ReadShard(o.shard, o.format)};
   const auto limit = LimitThreads(o.threads);
-  Progress progress;
-  std::vector<BestRow> rows;
-  {
-    const ProgressBar bar(progress);
-    rows = FindBest(query, {.progress = &progress});
-  }
+  const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
+    return run.Best(progress);
+  });
   if (!o.shard.empty()) return RenderBestShard(query, rows);
   return RenderBest(rows, ReadFormat(o.format));
 }
@@ -113,12 +138,9 @@ std::string RunLargest(const Options& o) {
   }
   LargestQuery query{k, from, to, ReadShard(o.shard, o.format)};
   const auto limit = LimitThreads(o.threads);
-  Progress progress;
-  std::vector<LargestRow> rows;
-  {
-    const ProgressBar bar(progress);
-    rows = FindLargest(query, {.progress = &progress});
-  }
+  const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
+    return run.Largest(progress);
+  });
   if (!o.shard.empty()) return RenderLargestShard(query, rows);
   return RenderLargest(rows, ReadFormat(o.format));
 }
@@ -193,6 +215,11 @@ int Main(int argc, char** argv) {
         ->check(CLI::Range(std::int64_t{1}, std::int64_t{4096}));
   };
 
+  const auto addCheckpoint = [&](CLI::App* sub) {
+    sub->add_option("--checkpoint", o.checkpoint,
+                    "keep finished work in FILE; the same command continues from it");
+  };
+
   CLI::App* best = app.add_subcommand(
       "best", "for each N of a range, the set of k generators with the smallest D or AveD");
   best->add_option("--n", o.n, "range of vertex counts, like 5..200 (N >= 3)")->required();
@@ -202,6 +229,7 @@ int Main(int argc, char** argv) {
   addFormat(best);
   addThreads(best);
   best->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
+  addCheckpoint(best);
   best->footer("Example: circscan best --n 5..40 --k 2 --by average --format csv\n");
 
   CLI::App* largest = app.add_subcommand(
@@ -211,6 +239,7 @@ int Main(int argc, char** argv) {
   addFormat(largest);
   addThreads(largest);
   largest->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
+  addCheckpoint(largest);
   largest->footer("Example: circscan largest --k 3 --diameter 2..6\n");
 
   CLI::App* analyze =
@@ -252,6 +281,17 @@ int Main(int argc, char** argv) {
     if (merge->parsed()) out = RunMerge(o);
   } catch (const UsageError& e) {
     return Fail(e.message, usageOf());
+  } catch (const CheckpointRefused& e) {
+    return Fail(e.message, usageOf());
+  } catch (const CheckpointUnwritable& e) {
+    std::cerr << "circscan: " << e.message << '\n';
+    return 1;
+  } catch (const Interrupted& e) {
+    if (!e.checkpoint.empty()) {
+      std::cerr << "circscan: stopped; " << e.checkpoint
+                << " keeps the finished work, and the same command continues it\n";
+    }
+    return 128 + e.signal;
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

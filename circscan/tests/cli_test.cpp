@@ -1,14 +1,20 @@
 // The program as a user runs it: exit codes, what goes to stdout and to
 // stderr, and shards merged through files.
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -46,8 +52,21 @@ class Cli : public ::testing::Test {
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_ / "out"), Slurp(dir_ / "err")};
   }
 
+  // Starts the program in the background and returns its process id.
+  pid_t Start(const std::string& arguments) {
+    const std::string command = std::string("exec '") + CIRCSCAN_PATH + "' " + arguments + " >'" +
+                                (dir_ / "out").string() + "' 2>'" + (dir_ / "err").string() +
+                                "' </dev/null";
+    const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+    pid_t pid = 0;
+    EXPECT_EQ(posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+    return pid;
+  }
+
   fs::path dir_;
 };
+
+std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 TEST_F(Cli, BadInputExitsWithTwoAMessageAndTheUsageLineAndNoOutput) {
   for (const char* arguments : {"best --n 0..10 --k 2",
@@ -148,6 +167,72 @@ TEST_F(Cli, MergeRefusesACutFileAndADirectoryByName) {
   const Outcome folder = Run("merge " + part1 + " '" + dir_.string() + "'");
   EXPECT_EQ(folder.status, 2);
   EXPECT_NE(folder.err.find(": a directory, not a shard file"), std::string::npos) << folder.err;
+}
+
+TEST_F(Cli, ARunStoppedAtRandomMomentsAndResumedPrintsTheUninterruptedOutput) {
+  std::mt19937 random(20261209);
+  for (const std::string search :
+       {"best --n 100..240 --k 3 --threads 2", "largest --k 3 --diameter 2..6 --threads 2",
+        "best --n 5..150 --k 2 --by average --shard 2/3 --format json"}) {
+    const Outcome single = Run(search);
+    ASSERT_EQ(single.status, 0) << single.err;
+    const std::string resumable = search + " --checkpoint " + Quoted(dir_ / "checkpoint");
+    fs::remove(dir_ / "checkpoint");
+    int stopped = 0;
+    for (int attempt = 0; attempt < 6; ++attempt) {
+      const pid_t pid = Start(resumable);
+      std::this_thread::sleep_for(
+          std::chrono::milliseconds(std::uniform_int_distribution<int>(30, 250)(random)));
+      const int signal = attempt % 2 == 0 ? SIGKILL : SIGTERM;
+      kill(pid, signal);
+      int status = 0;
+      ASSERT_EQ(waitpid(pid, &status, 0), pid);
+      if (WIFEXITED(status) && WEXITSTATUS(status) == 0) break;  // it finished first
+      ++stopped;
+      // A SIGTERM that comes before the handlers are set, while the program
+      // loads, ends it as it ended it before.
+      EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal) ||
+                  (signal == SIGTERM && WIFEXITED(status) && WEXITSTATUS(status) == 143))
+          << search << " " << status;
+      EXPECT_EQ(Slurp(dir_ / "out"), "") << search;
+    }
+    EXPECT_GE(stopped, 2) << search;
+    const Outcome resumed = Run(resumable);
+    ASSERT_EQ(resumed.status, 0) << resumed.err;
+    EXPECT_EQ(resumed.out, single.out) << search;
+    EXPECT_EQ(resumed.err, "") << search;
+    // Everything is in the checkpoint now: a third run searches nothing.
+    EXPECT_EQ(Run(resumable).out, single.out) << search;
+  }
+}
+
+TEST_F(Cli, AForeignOrDamagedCheckpointIsRefusedByNameAndLeftAlone) {
+  const fs::path checkpoint = dir_ / "checkpoint";
+  const std::string search = "best --n 20..60 --k 2 --checkpoint " + Quoted(checkpoint);
+  ASSERT_EQ(Run(search).status, 0);
+  const std::string written = Slurp(checkpoint);
+  const auto refused = [&](const std::string& arguments, const std::string& text,
+                           const std::string& message) {
+    std::ofstream(checkpoint, std::ios::binary | std::ios::trunc) << text;
+    const Outcome o = Run(arguments);
+    EXPECT_EQ(o.status, 2) << arguments;
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err.rfind("circscan: " + checkpoint.string() + message, 0), 0u) << o.err;
+    EXPECT_EQ(Slurp(checkpoint), text);
+  };
+  refused("best --n 20..61 --k 2 --checkpoint " + Quoted(checkpoint), written,
+          ": the checkpoint of another search (best --n 20..60 --k 2 --by diameter)");
+  refused("best --n 20..60 --k 2 --shard 1/2 --format json --checkpoint " + Quoted(checkpoint),
+          written, ": the checkpoint of another search");
+  refused("largest --k 2 --diameter 2..3 --checkpoint " + Quoted(checkpoint), written,
+          ": the checkpoint of another search");
+  std::string edited = written;
+  edited.replace(edited.find("\"optimal_sets\":") + 15, 0, "1");
+  refused(search, edited, ":");
+  refused(search, "{\"n\":5}\n", ":1: not a circscan checkpoint");
+  const Outcome folder = Run("best --n 20..60 --k 2 --checkpoint " + Quoted(dir_));
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.err.find(": a directory, not a checkpoint file"), std::string::npos);
 }
 
 }  // namespace
