@@ -64,10 +64,20 @@ std::pair<std::int32_t, std::int32_t> ReadRange(const std::string& option, const
   return {static_cast<std::int32_t>(range->first), static_cast<std::int32_t>(range->second)};
 }
 
-Shard ReadShard(const std::string& text, const std::string& format) {
-  if (text.empty()) return {};
-  const auto shard = ParseShard(text);
-  if (!shard) throw UsageError{"--shard: '" + text + "' is not a part like 2/8 (1 <= I <= M)"};
+std::int32_t ReadGeneratorCount(const std::string& text) {
+  const auto k = ParseWholeNumber(text);
+  if (!k || *k < 1 || *k > kMaxVertexCount) {
+    throw UsageError{"--k: '" + text + "' is not a number of generators from 1 to " +
+                     std::to_string(kMaxVertexCount)};
+  }
+  return static_cast<std::int32_t>(*k);
+}
+
+// An empty text is a shard given empty, not the absence of one.
+std::optional<Shard> ReadShard(const std::optional<std::string>& text, const std::string& format) {
+  if (!text) return std::nullopt;
+  const auto shard = ParseShard(*text);
+  if (!shard) throw UsageError{"--shard: '" + *text + "' is not a part like 2/8 (1 <= I <= M)"};
   if (format != "json") throw UsageError{"--shard writes JSON for merge; add --format json"};
   return *shard;
 }
@@ -79,9 +89,9 @@ std::unique_ptr<tbb::global_control> LimitThreads(std::int64_t threads) {
 }
 
 struct Options {
-  std::string n, diameter, by = "diameter", format = "table", shard, vertexCount, generators;
-  std::string checkpoint;
-  std::int64_t k = 0;
+  std::string n, diameter, by = "diameter", format = "table", vertexCount, generators;
+  std::string checkpoint, k;
+  std::optional<std::string> shard;
   std::int64_t threads = 0;
   std::vector<std::string> files;
 };
@@ -112,36 +122,36 @@ auto RunStoppable(const Options& o, const SearchPart& part, Search search) {
 
 std::string RunBest(const Options& o) {
   const auto [from, to] = ReadRange("--n", o.n, kMinVertexCount, kMaxVertexCount);
-  if (o.k < 1) throw UsageError{"--k must be at least 1"};
-  if (o.k > to / 2) {
-    throw UsageError{"--k " + std::to_string(o.k) + ": no N up to " + std::to_string(to) +
+  const std::int32_t k = ReadGeneratorCount(o.k);
+  if (k > to / 2) {
+    throw UsageError{"--k " + o.k + ": no N up to " + std::to_string(to) +
                      " has that many generators (at most N/2 = " + std::to_string(to / 2) + ")"};
   }
-  BestQuery query{from, to, static_cast<std::int32_t>(o.k),
-                  o.by == "average" ? By::kAverage : By::kDiameter, ReadShard(o.shard, o.format)};
+  const auto shard = ReadShard(o.shard, o.format);
+  BestQuery query{from, to, k, o.by == "average" ? By::kAverage : By::kDiameter,
+                  shard.value_or(Shard{})};
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Best(progress);
   });
-  if (!o.shard.empty()) return RenderBestShard(query, rows);
+  if (shard) return RenderBestShard(query, rows);
   return RenderBest(rows, ReadFormat(o.format));
 }
 
 std::string RunLargest(const Options& o) {
-  if (o.k < 1) throw UsageError{"--k must be at least 1"};
-  if (o.k > kMaxVertexCount) throw UsageError{"--k " + std::to_string(o.k) + " is too large"};
+  const std::int32_t k = ReadGeneratorCount(o.k);
   const auto [from, to] = ReadRange("--diameter", o.diameter, 1, kMaxVertexCount);
-  const auto k = static_cast<std::int32_t>(o.k);
   if (!LargestBound(k, to)) {
-    throw UsageError{"--k " + std::to_string(k) + " --diameter " + std::to_string(to) +
+    throw UsageError{"--k " + o.k + " --diameter " + std::to_string(to) +
                      ": the search would start beyond N = " + std::to_string(kMaxVertexCount)};
   }
-  LargestQuery query{k, from, to, ReadShard(o.shard, o.format)};
+  const auto shard = ReadShard(o.shard, o.format);
+  LargestQuery query{k, from, to, shard.value_or(Shard{})};
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Largest(progress);
   });
-  if (!o.shard.empty()) return RenderLargestShard(query, rows);
+  if (shard) return RenderLargestShard(query, rows);
   return RenderLargest(rows, ReadFormat(o.format));
 }
 
@@ -189,6 +199,26 @@ int Fail(const std::string& message, const char* usage) {
   return 2;
 }
 
+// Whatever went to stdout (results, help, version) must have arrived.
+int Flushed(int status) {
+  std::cout.flush();
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout) {
+    std::perror("circscan: writing the output");
+    return 1;
+  }
+  return status;
+}
+
+// CLI11 says only that a subcommand is required when the first word is not one.
+std::optional<std::string> CommandProblem(int argc, char** argv) {
+  if (argc < 2) return "a command is required: best, largest, analyze or merge";
+  const std::string word = argv[1];
+  for (const char* known : {"best", "largest", "analyze", "merge", "--help", "-h", "--version"}) {
+    if (word == known) return std::nullopt;
+  }
+  return "'" + word + "' is not a command; the commands are best, largest, analyze and merge";
+}
+
 int Main(int argc, char** argv) {
   CLI::App app{
       "Finds the circulant graphs with the smallest diameter or average distance, and\n"
@@ -222,8 +252,8 @@ int Main(int argc, char** argv) {
 
   CLI::App* best = app.add_subcommand(
       "best", "for each N of a range, the set of k generators with the smallest D or AveD");
-  best->add_option("--n", o.n, "range of vertex counts, like 5..200 (N >= 3)")->required();
-  best->add_option("--k", o.k, "number of generators")->required();
+  best->add_option("--n", o.n, "range of vertex counts, like 5..200 (3 to 1000000)")->required();
+  best->add_option("--k", o.k, "number of generators (at most N/2)")->required();
   best->add_option("--by", o.by, "diameter (smallest D, then AveD; default) or average")
       ->check(CLI::IsMember({"diameter", "average"}));
   addFormat(best);
@@ -244,7 +274,7 @@ int Main(int argc, char** argv) {
 
   CLI::App* analyze =
       app.add_subcommand("analyze", "exact distances from vertex 0, D and AveD of one circulant");
-  analyze->add_option("N", o.vertexCount, "number of vertices")->required();
+  analyze->add_option("N", o.vertexCount, "number of vertices (2 to 1000000)")->required();
   analyze->add_option("GENERATORS", o.generators, "generators, like \"1 5 11\"")->required();
   addFormat(analyze);
   analyze->footer("Example: circscan analyze 37 \"1 5 11\"\n");
@@ -262,14 +292,15 @@ int Main(int argc, char** argv) {
     }
     return kGeneralUsage;
   };
+  if (const auto problem = CommandProblem(argc, argv)) return Fail(*problem, kGeneralUsage);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
+    return Flushed(app.exit(e));
   } catch (const CLI::CallForAllHelp& e) {
-    return app.exit(e);
+    return Flushed(app.exit(e));
   } catch (const CLI::CallForVersion& e) {
-    return app.exit(e);
+    return Flushed(app.exit(e));
   } catch (const CLI::ParseError& e) {
     return Fail(e.what(), usageOf());
   }
@@ -294,11 +325,7 @@ int Main(int argc, char** argv) {
     return 128 + e.signal;
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::perror("circscan: writing the output");
-    return 1;
-  }
-  return 0;
+  return Flushed(0);
 }
 
 }  // namespace

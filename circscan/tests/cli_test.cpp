@@ -92,6 +92,10 @@ TEST_F(Cli, BadInputExitsWithTwoAMessageAndTheUsageLineAndNoOutput) {
                                 "merge",
                                 "merge /nonexistent/part1.json",
                                 "frobnicate",
+                                "best --n 5..10 --k 2 --shard '' --format json",
+                                "best --n 5..10 --k ''",
+                                "analyze 37 \"+-5\"",
+                                "help",
                                 ""}) {
     const Outcome o = Run(arguments);
     EXPECT_EQ(o.status, 2) << arguments;
@@ -102,6 +106,36 @@ TEST_F(Cli, BadInputExitsWithTwoAMessageAndTheUsageLineAndNoOutput) {
   }
 }
 
+TEST_F(Cli, MessagesQuoteWhatWasTypedAndNameTheCommands) {
+  const auto message = [&](const std::string& arguments) {
+    const Outcome o = Run(arguments);
+    EXPECT_EQ(o.status, 2) << arguments;
+    return o.err.substr(0, o.err.find('\n'));
+  };
+  EXPECT_EQ(message("best --n 5..10 --k 99999999999999999999"),
+            "circscan: --k: '99999999999999999999' is not a number of generators from 1 to "
+            "1000000");
+  EXPECT_EQ(message("largest --diameter 2 --k ''"),
+            "circscan: --k: '' is not a number of generators from 1 to 1000000");
+  EXPECT_EQ(message("best --n 5..10 --k 2 --shard '' --format json"),
+            "circscan: --shard: '' is not a part like 2/8 (1 <= I <= M)");
+  for (const char* word : {"bst", "help", "--frobnicate"}) {
+    EXPECT_EQ(message(std::string(word) + " --n 5"),
+              "circscan: '" + std::string(word) +
+                  "' is not a command; the commands are best, largest, analyze and merge");
+  }
+  EXPECT_EQ(message(""), "circscan: a command is required: best, largest, analyze or merge");
+  for (const char* list : {"+-5", "+", "5+"}) {
+    EXPECT_EQ(message(std::string("analyze 37 '") + list + "'"),
+              "circscan: generators: '" + std::string(list) +
+                  "' is not a list of whole numbers like \"1 5 11\"");
+  }
+  EXPECT_EQ(Run("analyze 37 '+5 -3'").status, 0);
+  // analyze takes the vertex counts its help names, and no others.
+  EXPECT_EQ(Run("analyze 2 1").status, 0);
+  EXPECT_EQ(message("analyze 1000001 1"), "circscan: N must be between 2 and 1000000");
+}
+
 TEST_F(Cli, HelpAndVersion) {
   const Outcome help = Run("--help");
   EXPECT_EQ(help.status, 0);
@@ -109,6 +143,13 @@ TEST_F(Cli, HelpAndVersion) {
   const Outcome bestHelp = Run("best --help");
   EXPECT_EQ(bestHelp.status, 0);
   EXPECT_NE(bestHelp.out.find("--shard"), std::string::npos);
+  EXPECT_NE(bestHelp.out.find("(3 to 1000000)"), std::string::npos) << bestHelp.out;
+  EXPECT_NE(Run("analyze --help").out.find("(2 to 1000000)"), std::string::npos);
+  for (const char* arguments : {"--help", "best --help", "--version"}) {
+    const int status = std::system(
+        (std::string("'") + CIRCSCAN_PATH + "' " + arguments + " >/dev/full 2>/dev/null").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << arguments;
+  }
   const Outcome version = Run("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("circscan ", 0), 0u);

@@ -18,12 +18,14 @@ namespace circscan {
 
 enum class Format { kTable, kCsv, kJson };
 
+// Decimal digits only, within 64 bits; empty on anything else.
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text);
 // "A..B" or a single "A"; empty on anything else (signs, spaces, overflow).
 std::optional<std::pair<std::int64_t, std::int64_t>> ParseRange(std::string_view text);
 // "I/M" with 1 <= I <= M.
 std::optional<Shard> ParseShard(std::string_view text);
-// Integers separated by spaces, tabs or commas; empty optional when a token is
-// not a whole 32-bit integer or there is none.
+// Integers separated by spaces, tabs or commas, each with at most one sign;
+// empty optional when a token is not a whole 32-bit integer or there is none.
 std::optional<std::vector<std::int32_t>> ParseGeneratorList(std::string_view text);
 
 // "%.5f" with a decimal point whatever the locale.
