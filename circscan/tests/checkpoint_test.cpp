@@ -142,5 +142,25 @@ TEST(Checkpoint, LargestRecordsFollowThePartsCountDown) {
             "cp:3: a record after the answer for diameter 2");
 }
 
+// A diameter whose units are all recorded without an answer is complete:
+// the count must be the number of vertex counts the part searches.
+TEST(Checkpoint, LargestUnitCountIsThePartsShareOfTheCountDown) {
+  for (std::int32_t k = 1; k <= 3; ++k) {
+    for (std::int32_t count = 1; count <= 5; ++count) {
+      for (std::int32_t index = 1; index <= count; ++index) {
+        const SearchPart part = PartOf(LargestQuery{k, 1, 4, {index, count}});
+        for (std::int32_t d = 1; d <= 4; ++d) {
+          std::int32_t held = 0;
+          for (std::int32_t n = 1; n <= *LargestBound(k, d) + count; ++n) {
+            held += HoldsLargestN(part, d, n) ? 1 : 0;
+          }
+          EXPECT_EQ(LargestUnitCount(part, d), held)
+              << k << " " << d << " " << index << "/" << count;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace circscan

@@ -242,8 +242,10 @@ TEST_F(Cli, ARunStoppedAtRandomMomentsAndResumedPrintsTheUninterruptedOutput) {
     ASSERT_EQ(resumed.status, 0) << resumed.err;
     EXPECT_EQ(resumed.out, single.out) << search;
     EXPECT_EQ(resumed.err, "") << search;
-    // Everything is in the checkpoint now: a third run searches nothing.
+    // Everything is in the checkpoint now: a third run searches nothing more.
+    const std::string finished = Slurp(dir_ / "checkpoint");
     EXPECT_EQ(Run(resumable).out, single.out) << search;
+    EXPECT_EQ(Slurp(dir_ / "checkpoint"), finished) << search;
   }
 }
 

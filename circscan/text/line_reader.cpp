@@ -7,7 +7,6 @@ namespace circscan {
 LineStatus LineReader::Next(std::size_t cap, std::string& line) {
   line.clear();
   std::streambuf* buffer = in_.rdbuf();
-  if (buffer == nullptr || in_.bad()) return LineStatus::kUnreadable;
   for (;;) {
     const int c = buffer->sbumpc();
     if (c == std::char_traits<char>::eof()) break;

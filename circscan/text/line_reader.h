@@ -8,7 +8,7 @@
 
 namespace circscan {
 
-enum class LineStatus { kLine, kEnd, kTooLong, kUnreadable };
+enum class LineStatus { kLine, kEnd, kTooLong };
 
 class LineReader {
  public:
