@@ -233,6 +233,7 @@ int Main(int argc, char** argv) {
       "  circscan analyze 37 \"1 5 11\"\n"
       "  circscan best --n 5..200 --k 3 --shard 2/8 --format json > part2.json\n"
       "  circscan merge part*.json\n"
+      "N runs from 3 to 1000000 (analyze: 2 to 1000000). Long runs should use --checkpoint FILE.\n"
       "Run 'circscan COMMAND --help' for a command's options. Wrong input exits with status 2.\n");
   Options o;
   const std::vector<std::string> formats{"table", "csv", "json"};

@@ -140,6 +140,7 @@ TEST_F(Cli, HelpAndVersion) {
   const Outcome help = Run("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("circscan best --n 5..200 --k 2"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("N runs from 3 to 1000000 (analyze: 2 to 1000000)"), std::string::npos);
   const Outcome bestHelp = Run("best --help");
   EXPECT_EQ(bestHelp.status, 0);
   EXPECT_NE(bestHelp.out.find("--shard"), std::string::npos);
