@@ -250,6 +250,26 @@ TEST_F(Cli, ARunStoppedAtRandomMomentsAndResumedPrintsTheUninterruptedOutput) {
   }
 }
 
+TEST_F(Cli, ACheckpointThatCannotBeWrittenStopsTheRunAndStillResumes) {
+  const std::string search = "best --n 5..120 --k 3";
+  const fs::path checkpoint = dir_ / "checkpoint";
+  // A file size limit makes an append fail after a few records, like a full disk,
+  // and leaves the record it cut short torn: the resumed run must drop it.
+  const std::string command = "trap '' XFSZ; ulimit -f 2; exec '" + std::string(CIRCSCAN_PATH) +
+                              "' " + search + " --checkpoint " + Quoted(checkpoint) + " >" +
+                              Quoted(dir_ / "out") + " 2>" + Quoted(dir_ / "err");
+  const int raw = std::system(("sh -c \"" + command + "\"").c_str());
+  EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << raw;
+  EXPECT_EQ(Slurp(dir_ / "out"), "");
+  EXPECT_EQ(
+      Slurp(dir_ / "err").rfind("circscan: " + checkpoint.string() + ": cannot be written: ", 0),
+      0u)
+      << Slurp(dir_ / "err");
+  const Outcome resumed = Run(search + " --checkpoint " + Quoted(checkpoint));
+  ASSERT_EQ(resumed.status, 0) << resumed.err;
+  EXPECT_EQ(resumed.out, Run(search).out);
+}
+
 TEST_F(Cli, AForeignOrDamagedCheckpointIsRefusedByNameAndLeftAlone) {
   const fs::path checkpoint = dir_ / "checkpoint";
   const std::string search = "best --n 20..60 --k 2 --checkpoint " + Quoted(checkpoint);
