@@ -1,7 +1,7 @@
 #include "shard_file.h"
 
-#include <map>
 #include <sstream>
+#include <type_traits>
 #include <utility>
 
 #include "json_rows.h"
