@@ -1,4 +1,4 @@
-#include "chart_csv.h"
+#include "core/chart_csv.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "conversion_rule.h"
+#include "core/conversion_rule.h"
 
 #include <charconv>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "diameter_series.h"
+#include "core/diameter_series.h"
 
 namespace kestrun {
 

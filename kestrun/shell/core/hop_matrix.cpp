@@ -1,4 +1,4 @@
-#include "hop_matrix.h"
+#include "core/hop_matrix.h"
 
 #include <algorithm>
 

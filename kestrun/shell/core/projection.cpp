@@ -1,4 +1,4 @@
-#include "projection.h"
+#include "core/projection.h"
 
 #include <cmath>
 

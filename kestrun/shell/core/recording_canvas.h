@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas.h"
+#include "core/canvas.h"
 
 namespace kestrun {
 

@@ -1,4 +1,4 @@
-#include "replayable_canvas.h"
+#include "core/replayable_canvas.h"
 
 namespace kestrun {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "canvas.h"
-#include "recording_canvas.h"
+#include "core/canvas.h"
+#include "core/recording_canvas.h"
 
 namespace kestrun {
 

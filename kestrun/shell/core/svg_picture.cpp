@@ -1,4 +1,4 @@
-#include "svg_picture.h"
+#include "core/svg_picture.h"
 
 #include <cstdio>
 

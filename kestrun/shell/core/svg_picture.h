@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_canvas.h"
+#include "core/recording_canvas.h"
 
 namespace kestrun {
 

@@ -1,4 +1,4 @@
-#include "chartform.h"
+#include "forms/chartform.h"
 
 #include <QGraphicsLayout>
 #include <QLegend>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "forms.h"
+#include "forms/forms.h"
 
 namespace kestrun {
 namespace {

@@ -10,8 +10,8 @@
 #include <span>
 #include <vector>
 
-#include "controls.h"
-#include "form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 
 namespace kestrun {
 

@@ -1,4 +1,4 @@
-#include "combobox.h"
+#include "forms/combobox.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "forms/controls.h"
 
 #include <QPalette>
 

@@ -1,8 +1,8 @@
-#include "conversion.h"
+#include "forms/conversion.h"
 
 #include <QByteArray>
 
-#include "program.h"
+#include "forms/program.h"
 
 namespace kestrun {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "conversion_rule.h"
+#include "core/conversion_rule.h"
 
 namespace kestrun {
 

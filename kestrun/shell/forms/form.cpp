@@ -1,4 +1,4 @@
-#include "form.h"
+#include "forms/form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <QPointer>
 
-#include "program.h"
+#include "forms/program.h"
 
 namespace kestrun {
 namespace {

@@ -1,4 +1,4 @@
-#include "forms.h"
+#include "forms/forms.h"
 
 namespace kestrun {
 

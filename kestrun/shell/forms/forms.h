@@ -3,7 +3,7 @@
 // null before that and after the set is destroyed.
 #pragma once
 
-#include "form.h"
+#include "forms/form.h"
 
 namespace kestrun {
 

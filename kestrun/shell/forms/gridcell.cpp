@@ -1,4 +1,4 @@
-#include "gridcell.h"
+#include "forms/gridcell.h"
 
 #include <QApplication>
 #include <QFontMetrics>

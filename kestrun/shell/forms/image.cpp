@@ -1,4 +1,4 @@
-#include "image.h"
+#include "forms/image.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "imagecanvas.h"
-#include "replayable_canvas.h"
+#include "core/replayable_canvas.h"
+#include "forms/imagecanvas.h"
 
 namespace kestrun {
 

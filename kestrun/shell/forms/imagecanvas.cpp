@@ -1,10 +1,10 @@
-#include "imagecanvas.h"
+#include "forms/imagecanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <utility>
 
-#include "form.h"
+#include "forms/form.h"
 
 namespace kestrun {
 namespace {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <functional>
 
-#include "canvas.h"
+#include "core/canvas.h"
 
 namespace kestrun {
 

@@ -1,4 +1,4 @@
-#include "program.h"
+#include "forms/program.h"
 
 #include <QApplication>
 #include <QMessageBox>

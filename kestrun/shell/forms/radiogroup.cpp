@@ -1,4 +1,4 @@
-#include "radiogroup.h"
+#include "forms/radiogroup.h"
 
 #include <QVBoxLayout>
 

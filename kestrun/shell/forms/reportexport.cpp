@@ -1,4 +1,4 @@
-#include "reportexport.h"
+#include "forms/reportexport.h"
 
 #include <QAbstractScrollArea>
 #include <QBuffer>
@@ -18,13 +18,13 @@
 #include <QSvgGenerator>
 #include <utility>
 
-#include "chart_csv.h"
-#include "chartform.h"
-#include "form.h"
-#include "image.h"
-#include "program.h"
-#include "stringgrid.h"
-#include "svg_picture.h"
+#include "core/chart_csv.h"
+#include "core/svg_picture.h"
+#include "forms/chartform.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/program.h"
+#include "forms/stringgrid.h"
 
 namespace kestrun {
 namespace {

@@ -1,9 +1,9 @@
-#include "stringgrid.h"
+#include "forms/stringgrid.h"
 
 #include <QHeaderView>
 
-#include "gridcell.h"
-#include "stringgridmodel.h"
+#include "forms/gridcell.h"
+#include "forms/stringgridmodel.h"
 
 namespace kestrun {
 namespace {

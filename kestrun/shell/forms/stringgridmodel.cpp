@@ -1,4 +1,4 @@
-#include "stringgridmodel.h"
+#include "forms/stringgridmodel.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion_rule.h"
+#include "core/conversion_rule.h"
 
 namespace {
 

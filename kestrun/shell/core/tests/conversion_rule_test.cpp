@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion_rule.h"
+#include "core/conversion_rule.h"
 
 namespace {
 

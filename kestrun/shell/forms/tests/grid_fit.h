@@ -5,8 +5,8 @@
 #include <QString>
 #include <QTest>
 
-#include "gridcell.h"
-#include "stringgrid.h"
+#include "forms/gridcell.h"
+#include "forms/stringgrid.h"
 
 namespace kestrun::testing {
 

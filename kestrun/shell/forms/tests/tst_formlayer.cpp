@@ -5,18 +5,18 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "combobox.h"
-#include "controls.h"
-#include "conversion.h"
-#include "form.h"
-#include "gridcell.h"
-#include "image.h"
-#include "outside_focus.h"
-#include "program.h"
-#include "radiogroup.h"
-#include "recording_canvas.h"
-#include "stringgrid.h"
-#include "tab_cycle.h"
+#include "core/recording_canvas.h"
+#include "forms/combobox.h"
+#include "forms/controls.h"
+#include "forms/conversion.h"
+#include "forms/form.h"
+#include "forms/gridcell.h"
+#include "forms/image.h"
+#include "forms/program.h"
+#include "forms/radiogroup.h"
+#include "forms/stringgrid.h"
+#include "forms/tests/outside_focus.h"
+#include "forms/tests/tab_cycle.h"
 
 using namespace kestrun;
 
