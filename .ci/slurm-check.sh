@@ -53,6 +53,12 @@ fail() {
   exit 1
 }
 
+# The README shows shards.sbatch without its comments; both must say the same.
+shown=$(awk '/\(circscan\/examples\/shards\.sbatch\)\):$/ { f = 1; next }
+  f && /^```sh$/ { p = 1; next } p && /^```$/ { exit } p' "$examples/../../README.md")
+[ "$shown" = "$(grep -v '^# ' "$examples/shards.sbatch")" ] ||
+  fail "the README's shards.sbatch differs from circscan/examples/shards.sbatch"
+
 circscan $SEARCH --format csv >"$tmp/single.csv"
 
 # GNU parallel, in a folder of its own so that only its parts are merged.
