@@ -59,7 +59,8 @@ shown=$(awk '/\(circscan\/examples\/shards\.sbatch\)\):$/ { f = 1; next }
 [ "$shown" = "$(grep -v '^# ' "$examples/shards.sbatch")" ] ||
   fail "the README's shards.sbatch differs from circscan/examples/shards.sbatch"
 
-circscan $SEARCH --format csv >"$tmp/single.csv"
+read -ra search <<<"$SEARCH"
+circscan "${search[@]}" --format csv >"$tmp/single.csv"
 
 # GNU parallel, in a folder of its own so that only its parts are merged.
 mkdir "$tmp/parallel"
