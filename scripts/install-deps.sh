@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, test, fuzz,
-# package and screenshot both programs. Safe to run again: apt-get runs only
+# package and screenshot both programs and to run circscan's examples. Safe to run again: apt-get runs only
 # when a package is missing.
 set -euo pipefail
 
@@ -25,6 +25,9 @@ packages=(
   dpkg-dev file desktop-file-utils lintian appstream
   # CI reads the tests' JUnit results for skipped tests
   python3
+  # CI runs circscan's sharding examples: a one-node Slurm cluster with munge,
+  # started by the check itself beside any system one, and GNU parallel
+  slurmctld slurmd slurm-client munge parallel
 )
 
 # Generates the Russian locale once; locale-gen rewrites every listed locale,

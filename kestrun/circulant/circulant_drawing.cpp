@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "projection.h"
+#include "core/projection.h"
 
 namespace kestrun {
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "canvas.h"
 #include "circulant_graph.h"
+#include "core/canvas.h"
 
 namespace kestrun {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "hop_matrix.h"
+#include "core/hop_matrix.h"
 
 namespace kestrun {
 

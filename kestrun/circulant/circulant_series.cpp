@@ -1,6 +1,6 @@
 #include "circulant_series.h"
 
-#include "diameter_series.h"
+#include "core/diameter_series.h"
 
 namespace kestrun {
 

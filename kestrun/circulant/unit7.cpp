@@ -3,7 +3,7 @@
 #include "circulant_drawing.h"
 #include "circulant_graph.h"
 #include "circulant_series.h"
-#include "forms.h"
+#include "forms/forms.h"
 
 namespace kestrun {
 

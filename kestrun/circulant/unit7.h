@@ -5,10 +5,10 @@
 #include <QFrame>
 #include <QPushButton>
 
-#include "controls.h"
-#include "form.h"
-#include "image.h"
-#include "radiogroup.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/radiogroup.h"
 
 namespace kestrun {
 

@@ -1,6 +1,6 @@
 #include "gencube.h"
 
-#include "projection.h"
+#include "core/projection.h"
 
 namespace kestrun {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas.h"
+#include "core/canvas.h"
 #include "mykub.h"
 
 namespace kestrun {

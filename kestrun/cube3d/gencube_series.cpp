@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "diameter_series.h"
+#include "core/diameter_series.h"
 
 namespace kestrun {
 

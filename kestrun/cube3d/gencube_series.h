@@ -1,8 +1,8 @@
 // D and AveD of the three generalized cubes by all-pairs shortest paths.
 #pragma once
 
+#include "core/hop_matrix.h"
 #include "gencube.h"
-#include "hop_matrix.h"
 
 namespace kestrun {
 

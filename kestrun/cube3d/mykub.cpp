@@ -1,6 +1,6 @@
 #include "mykub.h"
 
-#include "projection.h"
+#include "core/projection.h"
 
 namespace kestrun {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "canvas.h"
+#include "core/canvas.h"
 
 namespace kestrun {
 

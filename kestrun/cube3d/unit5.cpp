@@ -1,7 +1,7 @@
 #include "unit5.h"
 
-#include "diameter_series.h"
-#include "forms.h"
+#include "core/diameter_series.h"
+#include "forms/forms.h"
 #include "gencube.h"
 #include "gencube_series.h"
 #include "mykub.h"

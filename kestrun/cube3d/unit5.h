@@ -5,11 +5,11 @@
 #include <QFrame>
 #include <QPushButton>
 
-#include "controls.h"
-#include "form.h"
-#include "image.h"
-#include "radiogroup.h"
-#include "stringgrid.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/radiogroup.h"
+#include "forms/stringgrid.h"
 
 namespace kestrun {
 

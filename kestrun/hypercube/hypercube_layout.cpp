@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "projection.h"
+#include "core/projection.h"
 
 namespace kestrun::hypercube {
 namespace {

@@ -3,7 +3,7 @@
 // in oblique projection whose corresponding corners are joined.
 #pragma once
 
-#include "canvas.h"
+#include "core/canvas.h"
 #include "hypercube.h"
 
 namespace kestrun::hypercube {

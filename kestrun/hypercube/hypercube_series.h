@@ -2,8 +2,8 @@
 // all-pairs shortest-path search over the 32-vertex hypercube's blocks.
 #pragma once
 
-#include "diameter_series.h"
-#include "hop_matrix.h"
+#include "core/diameter_series.h"
+#include "core/hop_matrix.h"
 #include "hypercube.h"
 
 namespace kestrun::hypercube {

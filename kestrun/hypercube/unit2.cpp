@@ -1,11 +1,11 @@
 #include "unit2.h"
 
-#include "conversion.h"
-#include "forms.h"
+#include "forms/conversion.h"
+#include "forms/forms.h"
+#include "forms/program.h"
 #include "hypercube.h"
 #include "hypercube_layout.h"
 #include "hypercube_series.h"
-#include "program.h"
 
 namespace kestrun {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <QPushButton>
 
-#include "combobox.h"
-#include "controls.h"
-#include "form.h"
+#include "forms/combobox.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/stringgrid.h"
 #include "hypercube.h"
-#include "image.h"
-#include "stringgrid.h"
 
 namespace kestrun {
 

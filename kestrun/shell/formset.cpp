@@ -1,6 +1,6 @@
 #include "formset.h"
 
-#include "forms.h"
+#include "forms/forms.h"
 #include "reportmenus.h"
 #include "unit1.h"
 #include "unit2.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "form.h"
+#include "forms/form.h"
 
 namespace kestrun {
 

@@ -2,7 +2,7 @@
 // shown, and the program runs until that first window is closed.
 #include <QApplication>
 
-#include "forms.h"
+#include "forms/forms.h"
 #include "formset.h"
 
 int main(int argc, char* argv[]) {

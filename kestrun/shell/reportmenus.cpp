@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "circulant_graph.h"
-#include "forms.h"
-#include "reportexport.h"
+#include "forms/forms.h"
+#include "forms/reportexport.h"
 #include "unit2.h"
 #include "unit3.h"
 #include "unit5.h"

@@ -1,7 +1,7 @@
 #include "unit1.h"
 
-#include "forms.h"
-#include "projection.h"
+#include "core/projection.h"
+#include "forms/forms.h"
 
 namespace kestrun {
 

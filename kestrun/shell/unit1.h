@@ -3,9 +3,9 @@
 
 #include <QPushButton>
 
-#include "controls.h"
-#include "form.h"
-#include "radiogroup.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/radiogroup.h"
 
 namespace kestrun {
 

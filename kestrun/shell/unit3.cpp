@@ -1,8 +1,8 @@
 // The D/AveD chart of the binary hypercube.
 #include "unit3.h"
 
-#include "diameter_series.h"
-#include "forms.h"
+#include "core/diameter_series.h"
+#include "forms/forms.h"
 
 namespace kestrun {
 namespace {

@@ -1,8 +1,8 @@
 // The D/AveD chart of the generalized 3D cube.
 #include "unit6.h"
 
-#include "diameter_series.h"
-#include "forms.h"
+#include "core/diameter_series.h"
+#include "forms/forms.h"
 
 namespace kestrun {
 namespace {

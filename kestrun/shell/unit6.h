@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chartform.h"
+#include "forms/chartform.h"
 
 namespace kestrun {
 

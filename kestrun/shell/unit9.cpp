@@ -1,8 +1,8 @@
 // The D/AveD chart of the circulant {N; 1, 3, 11, 13, 17}.
 #include "unit9.h"
 
-#include "diameter_series.h"
-#include "forms.h"
+#include "core/diameter_series.h"
+#include "forms/forms.h"
 
 namespace kestrun {
 namespace {

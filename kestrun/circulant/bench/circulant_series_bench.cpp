@@ -4,8 +4,8 @@
 
 #include "circulant_drawing.h"
 #include "circulant_series.h"
-#include "diameter_series.h"
-#include "recording_canvas.h"
+#include "core/diameter_series.h"
+#include "core/recording_canvas.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "recording_canvas.h"
+#include "core/recording_canvas.h"
 
 namespace kestrun {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "diameter_series.h"
+#include "core/diameter_series.h"
 
 namespace kestrun {
 namespace {

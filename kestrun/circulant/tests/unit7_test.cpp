@@ -4,10 +4,10 @@
 
 #include "circulant_drawing.h"
 #include "circulant_graph.h"
-#include "diameter_series.h"
-#include "forms.h"
-#include "outside_focus.h"
-#include "recording_canvas.h"
+#include "core/diameter_series.h"
+#include "core/recording_canvas.h"
+#include "forms/forms.h"
+#include "forms/tests/outside_focus.h"
 #include "unit7.h"
 #include "unit9.h"
 

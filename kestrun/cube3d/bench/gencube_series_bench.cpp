@@ -2,7 +2,7 @@
 // eye on what that costs.
 #include <benchmark/benchmark.h>
 
-#include "diameter_series.h"
+#include "core/diameter_series.h"
 #include "gencube_series.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "projection.h"
-#include "recording_canvas.h"
+#include "core/projection.h"
+#include "core/recording_canvas.h"
 
 namespace kestrun {
 namespace {

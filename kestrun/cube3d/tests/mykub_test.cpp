@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "projection.h"
-#include "recording_canvas.h"
+#include "core/projection.h"
+#include "core/recording_canvas.h"
 
 namespace kestrun {
 namespace {

@@ -2,14 +2,14 @@
 #include <QTest>
 #include <memory>
 
-#include "diameter_series.h"
-#include "forms.h"
-#include "grid_fit.h"
+#include "core/diameter_series.h"
+#include "core/projection.h"
+#include "core/recording_canvas.h"
+#include "forms/forms.h"
+#include "forms/tests/grid_fit.h"
+#include "forms/tests/outside_focus.h"
+#include "forms/tests/tab_cycle.h"
 #include "mykub.h"
-#include "outside_focus.h"
-#include "projection.h"
-#include "recording_canvas.h"
-#include "tab_cycle.h"
 #include "unit5.h"
 #include "unit6.h"
 

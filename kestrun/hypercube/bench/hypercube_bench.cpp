@@ -2,11 +2,11 @@
 // up to 32 vertices; both run on the user-interface thread.
 #include <benchmark/benchmark.h>
 
+#include "core/projection.h"
+#include "core/recording_canvas.h"
 #include "hypercube.h"
 #include "hypercube_layout.h"
 #include "hypercube_series.h"
-#include "projection.h"
-#include "recording_canvas.h"
 
 namespace {
 

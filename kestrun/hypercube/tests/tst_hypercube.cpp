@@ -6,11 +6,11 @@
 #include <set>
 #include <tuple>
 
+#include "core/projection.h"
+#include "core/recording_canvas.h"
 #include "hypercube.h"
 #include "hypercube_layout.h"
 #include "hypercube_series.h"
-#include "projection.h"
-#include "recording_canvas.h"
 
 using namespace kestrun;
 using namespace kestrun::hypercube;

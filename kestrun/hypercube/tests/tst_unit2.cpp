@@ -2,12 +2,12 @@
 // state, the table, the recorded drawing and the refusal of bad counts.
 #include <QtTest>
 
-#include "grid_fit.h"
-#include "outside_focus.h"
-#include "program.h"
-#include "projection.h"
-#include "recording_canvas.h"
-#include "tab_cycle.h"
+#include "core/projection.h"
+#include "core/recording_canvas.h"
+#include "forms/program.h"
+#include "forms/tests/grid_fit.h"
+#include "forms/tests/outside_focus.h"
+#include "forms/tests/tab_cycle.h"
 #include "unit2.h"
 
 using namespace kestrun;

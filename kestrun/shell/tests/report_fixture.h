@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "forms.h"
+#include "core/recording_canvas.h"
+#include "forms/forms.h"
+#include "forms/program.h"
+#include "forms/reportexport.h"
 #include "formset.h"
-#include "program.h"
-#include "recording_canvas.h"
-#include "reportexport.h"
 
 namespace kestrun {
 

@@ -7,15 +7,15 @@
 #include <QtTest>
 #include <cstdlib>
 
-#include "chart_csv.h"
-#include "chartform.h"
 #include "circulant_drawing.h"
 #include "circulant_graph.h"
-#include "diameter_series.h"
-#include "image.h"
-#include "replayable_canvas.h"
+#include "core/chart_csv.h"
+#include "core/diameter_series.h"
+#include "core/replayable_canvas.h"
+#include "core/svg_picture.h"
+#include "forms/chartform.h"
+#include "forms/image.h"
 #include "report_fixture.h"
-#include "svg_picture.h"
 #include "unit2.h"
 #include "unit5.h"
 #include "unit7.h"

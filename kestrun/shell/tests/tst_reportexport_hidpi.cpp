@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QtTest>
 
-#include "chartform.h"
 #include "circulant_drawing.h"
-#include "image.h"
+#include "forms/chartform.h"
+#include "forms/image.h"
 #include "report_fixture.h"
 #include "unit2.h"
 #include "unit7.h"

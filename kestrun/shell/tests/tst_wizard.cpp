@@ -5,14 +5,14 @@
 #include <QValueAxis>
 #include <QtTest>
 
-#include "chartform.h"
-#include "diameter_series.h"
-#include "forms.h"
+#include "core/diameter_series.h"
+#include "core/projection.h"
+#include "forms/chartform.h"
+#include "forms/forms.h"
+#include "forms/program.h"
+#include "forms/tests/outside_focus.h"
+#include "forms/tests/tab_cycle.h"
 #include "formset.h"
-#include "outside_focus.h"
-#include "program.h"
-#include "projection.h"
-#include "tab_cycle.h"
 #include "unit1.h"
 #include "unit2.h"
 
