@@ -19,7 +19,7 @@ namespace circscan::python {
 inline constexpr std::chrono::milliseconds kPollInterval{50};
 
 // `search(hooks)` runs with the GIL released. `onProgress`, when not None, is
-// called as onProgress(done, total, vertex_count) at each poll. A pending
+// called as onProgress(done, total, vertex_count) at each poll and at the end. A pending
 // signal or an exception from `onProgress` stops the search; once it has
 // returned, that exception is raised in the caller (KeyboardInterrupt for
 // Ctrl-C).
@@ -48,6 +48,10 @@ auto RunInterruptibly(Search search, const pybind11::object& onProgress) {
   }
   auto result = running.get();  // rethrows what the search threw (MemoryError for bad_alloc)
   if (failure) std::rethrow_exception(failure);
+  // The last poll may have come before the last units finished.
+  if (!onProgress.is_none()) {
+    onProgress(progress.done.load(), progress.total.load(), progress.vertexCount.load());
+  }
   return result;
 }
 

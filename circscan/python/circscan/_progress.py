@@ -3,6 +3,9 @@
 import contextlib
 import warnings
 
+# Quiet for the first second, as the command line is: short runs show nothing.
+DELAY_SECONDS = 1.0
+
 
 @contextlib.contextmanager
 def progress_callback(enabled, what):
@@ -18,8 +21,7 @@ def progress_callback(enabled, what):
                       "(Debian: python3-tqdm)", RuntimeWarning, stacklevel=3)
         yield None
         return
-    # Quiet for the first second, as the command line is: short runs show nothing.
-    with tqdm(desc=what, unit=" sets", unit_scale=True, delay=1.0) as bar:
+    with tqdm(desc=what, unit=" sets", unit_scale=True, delay=DELAY_SECONDS) as bar:
 
         def update(done, total, vertex_count):
             if total and bar.total != total:
