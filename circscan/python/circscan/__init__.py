@@ -29,6 +29,10 @@ from ._records import Analysis, LargestRow, Row
 __all__ = ["best", "largest", "analyze", "to_networkx", "to_dataframe",
            "Row", "LargestRow", "Analysis"]
 
+# Shown, and pickled, under the name users import them by.
+for _record in (Row, LargestRow, Analysis):
+    _record.__module__ = __name__
+
 
 def best(n, k, by="diameter", *, threads=None, progress=False):
     """For each N of ``n``, the set of ``k`` generators with the smallest diameter

@@ -5,6 +5,7 @@ import csv
 import io
 import itertools
 import math
+import pickle
 from collections import deque
 
 import pytest
@@ -126,7 +127,8 @@ def test_thread_limits_do_not_change_the_answer():
     assert circscan.largest(k=3, diameter=4, threads=1) == circscan.largest(k=3, diameter=4)
 
 
-def test_records_are_read_only():
+def test_records_are_read_only_and_pickle():
     row = circscan.best(n=5, k=2)[0]
     with pytest.raises(AttributeError):
         row.n = 6
+    assert pickle.loads(pickle.dumps(row)) == row
