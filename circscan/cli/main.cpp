@@ -13,10 +13,12 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "progress_bar.h"
 #include "query.h"
+#include "query_checks.h"
 #include "report.h"
 #include "search.h"
 
@@ -44,20 +46,18 @@ Format ReadFormat(const std::string& name) {
   return Format::kTable;
 }
 
-std::pair<std::int32_t, std::int32_t> ReadRange(const std::string& option, const std::string& text,
-                                                std::int64_t low, std::int64_t high) {
+RangeInput ReadRange(const std::string& option, const std::string& text) {
   const auto range = ParseRange(text);
   if (!range) {
     throw UsageError{option + ": '" + text + "' is not a range like 5..200 (or one number)"};
   }
-  if (range->first > range->second) {
-    throw UsageError{option + ": the range " + text + " runs backwards"};
-  }
-  if (range->first < low || range->second > high) {
-    throw UsageError{option + ": values run from " + std::to_string(low) + " to " +
-                     std::to_string(high) + ", not " + text};
-  }
-  return {static_cast<std::int32_t>(range->first), static_cast<std::int32_t>(range->second)};
+  return {range->first, range->second, text};
+}
+
+template <typename T>
+T Take(Checked<T> checked) {
+  if (const auto* error = std::get_if<QueryError>(&checked)) throw UsageError{error->message};
+  return std::get<T>(std::move(checked));
 }
 
 Shard ReadShard(const std::string& text, const std::string& format) {
@@ -82,14 +82,9 @@ struct Options {
 };
 
 std::string RunBest(const Options& o) {
-  const auto [from, to] = ReadRange("--n", o.n, kMinVertexCount, kMaxVertexCount);
-  if (o.k < 1) throw UsageError{"--k must be at least 1"};
-  if (o.k > to / 2) {
-    throw UsageError{"--k " + std::to_string(o.k) + ": no N up to " + std::to_string(to) +
-                     " has that many generators (at most N/2 = " + std::to_string(to / 2) + ")"};
-  }
-  BestQuery query{from, to, static_cast<std::int32_t>(o.k),
-                  o.by == "average" ? By::kAverage : By::kDiameter, ReadShard(o.shard, o.format)};
+  BestQuery query =
+      Take(CheckBest(ReadRange("--n", o.n), o.k, o.by == "average" ? By::kAverage : By::kDiameter));
+  query.shard = ReadShard(o.shard, o.format);
   const auto limit = LimitThreads(o.threads);
   Progress progress;
   std::vector<BestRow> rows;
@@ -102,15 +97,8 @@ std::string RunBest(const Options& o) {
 }
 
 std::string RunLargest(const Options& o) {
-  if (o.k < 1) throw UsageError{"--k must be at least 1"};
-  if (o.k > kMaxVertexCount) throw UsageError{"--k " + std::to_string(o.k) + " is too large"};
-  const auto [from, to] = ReadRange("--diameter", o.diameter, 1, kMaxVertexCount);
-  const auto k = static_cast<std::int32_t>(o.k);
-  if (!LargestBound(k, to)) {
-    throw UsageError{"--k " + std::to_string(k) + " --diameter " + std::to_string(to) +
-                     ": the search would start beyond N = " + std::to_string(kMaxVertexCount)};
-  }
-  LargestQuery query{k, from, to, ReadShard(o.shard, o.format)};
+  LargestQuery query = Take(CheckLargest(o.k, ReadRange("--diameter", o.diameter)));
+  query.shard = ReadShard(o.shard, o.format);
   const auto limit = LimitThreads(o.threads);
   Progress progress;
   std::vector<LargestRow> rows;
@@ -127,16 +115,11 @@ std::string RunAnalyze(const Options& o) {
   if (!n || n->first != n->second || o.vertexCount.find("..") != std::string::npos) {
     throw UsageError{"N: '" + o.vertexCount + "' is not a vertex count"};
   }
-  if (n->first < 2 || n->first > kMaxVertexCount) {
-    throw UsageError{"N must be between 2 and " + std::to_string(kMaxVertexCount)};
-  }
+  const std::int32_t vertexCount = Take(CheckVertexCount(n->first));
   const auto generators = ParseGeneratorList(o.generators);
-  if (!generators) {
-    throw UsageError{"generators: '" + o.generators +
-                     "' is not a list of whole numbers like \"1 5 11\""};
-  }
+  if (!generators) throw UsageError{GeneratorListMessage(o.generators)};
   std::string error;
-  const auto analysis = Analyze(static_cast<std::int32_t>(n->first), *generators, &error);
+  const auto analysis = Analyze(vertexCount, *generators, &error);
   if (!analysis) throw UsageError{error};
   return RenderAnalysis(*analysis, ReadFormat(o.format));
 }
