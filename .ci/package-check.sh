@@ -85,6 +85,26 @@ if [ -n "$deb" ]; then
   ok "$(basename "$deb")"
 fi
 
+# The Python module is packaged once it is part of the build: the extension
+# and the Python files in Debian's Python path, nothing else.
+python_dir=./usr/lib/python3/dist-packages/circscan
+python_deb=$(ls "$build"/packages/python3-circscan_*.deb 2>/dev/null | head -n 1) || true
+if [ -n "$python_deb" ]; then
+  deb=$python_deb
+  contents=$(dpkg-deb -c "$deb")
+  info=$(dpkg-deb -I "$deb")
+  check_common "$deb" python3-circscan "$contents" "$info"
+  grep -qE " $python_dir/_circscan\.cpython-[^/]*\.so$" <<<"$contents" ||
+    fail "$deb lacks the compiled module"
+  grep -qF " $python_dir/__init__.py" <<<"$contents" || fail "$deb lacks $python_dir/__init__.py"
+  ! grep -qE " \./usr/(bin|share/(applications|icons|metainfo|man))/." <<<"$contents" ||
+    fail "$deb carries programs, menu entries or man pages"
+  for dep in "python3 (>= 3" "python3 (<< 3" libtbb libstdc++6; do
+    grep -qF "$dep" <<<"$(grep "^ Depends:" <<<"$info")" || fail "$deb does not depend on $dep"
+  done
+  ok "$(basename "$deb")"
+fi
+
 # Warnings fail as errors do; an override is allowed only with a comment
 # saying why, and each package installs its overrides for lintian to read.
 lintian --profile debian --fail-on error,warning --display-level '>=info' \
@@ -98,4 +118,19 @@ for deb in "$build"/packages/*.deb; do
     <<<"$overrides" || fail "$name has a lintian override without a comment saying why"
 done
 ok "lintian: no error, no warning"
+
+# The Python module installs, imports with Debian's own python3 from outside
+# the build (as a user would, writing its compiled files), and is removed
+# without leaving a file behind.
+if [ -n "$python_deb" ]; then
+  dpkg-query -W -f='${Status}' python3-circscan 2>/dev/null | grep -q 'install ok installed' &&
+    fail "python3-circscan is installed already; remove it before the check"
+  dpkg -i "$python_deb" >/dev/null || fail "$(basename "$python_deb") does not install"
+  out=$(cd / && env -u PYTHONPATH /usr/bin/python3 -c \
+    'import circscan; print(circscan.best(n=range(5, 11), k=2)[-1].generators)' 2>&1) || true
+  dpkg --purge python3-circscan >/dev/null || fail "python3-circscan does not remove"
+  [ "$out" = "(1, 4)" ] || fail "the installed module answers '$out' instead of (1, 4)"
+  [ ! -e "${python_dir#.}" ] || fail "removing python3-circscan leaves ${python_dir#.} behind"
+  ok "python3-circscan installs, imports with /usr/bin/python3 and removes cleanly"
+fi
 echo "package-check: $passed passed, 0 failed"

@@ -15,6 +15,8 @@ packages=(
   libtbb-dev libcli11-dev nlohmann-json3-dev libssl-dev
   # tests and benchmarks (NetworkX is the scan circscan is measured against)
   libgtest-dev libbenchmark-dev valgrind hyperfine python3-networkx
+  # circscan's Python module, built for Debian's python3, and what its tests use
+  pybind11-dev python3-dev python3-pytest python3-pandas python3-tqdm
   # the decimal-comma test of AveD needs a Russian locale
   locales
   # real-window checks and screenshots, under a small window manager

@@ -4,7 +4,9 @@
 #include <tbb/global_control.h>
 
 #include <CLI/CLI.hpp>
+
 #include <atomic>
+#include <charconv>
 
 #include <cstdint>
 #include <cstdio>
@@ -14,11 +16,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "checkpointed_run.h"
 #include "progress_bar.h"
 #include "query.h"
+#include "query_checks.h"
 #include "report.h"
 #include "search.h"
 #include "shard_file.h"
@@ -48,29 +52,29 @@ Format ReadFormat(const std::string& name) {
   return Format::kTable;
 }
 
-std::pair<std::int32_t, std::int32_t> ReadRange(const std::string& option, const std::string& text,
-                                                std::int64_t low, std::int64_t high) {
+RangeInput ReadRange(const std::string& option, const std::string& text) {
   const auto range = ParseRange(text);
   if (!range) {
     throw UsageError{option + ": '" + text + "' is not a range like 5..200 (or one number)"};
   }
-  if (range->first > range->second) {
-    throw UsageError{option + ": the range " + text + " runs backwards"};
-  }
-  if (range->first < low || range->second > high) {
-    throw UsageError{option + ": values run from " + std::to_string(low) + " to " +
-                     std::to_string(high) + ", not " + text};
-  }
-  return {static_cast<std::int32_t>(range->first), static_cast<std::int32_t>(range->second)};
+  return {range->first, range->second, text};
 }
 
-std::int32_t ReadGeneratorCount(const std::string& text) {
-  const auto k = ParseWholeNumber(text);
-  if (!k || *k < 1 || *k > kMaxVertexCount) {
-    throw UsageError{"--k: '" + text + "' is not a number of generators from 1 to " +
-                     std::to_string(kMaxVertexCount)};
+template <typename T>
+T Take(Checked<T> checked) {
+  if (const auto* error = std::get_if<QueryError>(&checked)) throw UsageError{error->message};
+  return std::get<T>(std::move(checked));
+}
+
+// The value's limits are checked with the Python module's words; a text that
+// is no whole number at all is quoted as typed.
+std::int64_t ReadWhole(const std::string& option, const std::string& text) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+    throw UsageError{option + ": '" + text + "' is not a whole number"};
   }
-  return static_cast<std::int32_t>(*k);
+  return value;
 }
 
 // An empty text is a shard given empty, not the absence of one.
@@ -121,15 +125,11 @@ auto RunStoppable(const Options& o, const SearchPart& part, Search search) {
 }
 
 std::string RunBest(const Options& o) {
-  const auto [from, to] = ReadRange("--n", o.n, kMinVertexCount, kMaxVertexCount);
-  const std::int32_t k = ReadGeneratorCount(o.k);
-  if (k > to / 2) {
-    throw UsageError{"--k " + o.k + ": no N up to " + std::to_string(to) +
-                     " has that many generators (at most N/2 = " + std::to_string(to / 2) + ")"};
-  }
+  const std::int64_t k = ReadWhole("--k", o.k);
+  BestQuery query =
+      Take(CheckBest(ReadRange("--n", o.n), k, o.by == "average" ? By::kAverage : By::kDiameter));
   const auto shard = ReadShard(o.shard, o.format);
-  BestQuery query{from, to, k, o.by == "average" ? By::kAverage : By::kDiameter,
-                  shard.value_or(Shard{})};
+  query.shard = shard.value_or(Shard{});
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Best(progress);
@@ -139,14 +139,10 @@ std::string RunBest(const Options& o) {
 }
 
 std::string RunLargest(const Options& o) {
-  const std::int32_t k = ReadGeneratorCount(o.k);
-  const auto [from, to] = ReadRange("--diameter", o.diameter, 1, kMaxVertexCount);
-  if (!LargestBound(k, to)) {
-    throw UsageError{"--k " + o.k + " --diameter " + std::to_string(to) +
-                     ": the search would start beyond N = " + std::to_string(kMaxVertexCount)};
-  }
+  const std::int64_t k = ReadWhole("--k", o.k);
+  LargestQuery query = Take(CheckLargest(k, ReadRange("--diameter", o.diameter)));
   const auto shard = ReadShard(o.shard, o.format);
-  LargestQuery query{k, from, to, shard.value_or(Shard{})};
+  query.shard = shard.value_or(Shard{});
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Largest(progress);
@@ -160,16 +156,11 @@ std::string RunAnalyze(const Options& o) {
   if (!n || n->first != n->second || o.vertexCount.find("..") != std::string::npos) {
     throw UsageError{"N: '" + o.vertexCount + "' is not a vertex count"};
   }
-  if (n->first < 2 || n->first > kMaxVertexCount) {
-    throw UsageError{"N must be between 2 and " + std::to_string(kMaxVertexCount)};
-  }
+  const std::int32_t vertexCount = Take(CheckVertexCount(n->first));
   const auto generators = ParseGeneratorList(o.generators);
-  if (!generators) {
-    throw UsageError{"generators: '" + o.generators +
-                     "' is not a list of whole numbers like \"1 5 11\""};
-  }
+  if (!generators) throw UsageError{GeneratorListMessage(o.generators)};
   std::string error;
-  const auto analysis = Analyze(static_cast<std::int32_t>(n->first), *generators, &error);
+  const auto analysis = Analyze(vertexCount, *generators, &error);
   if (!analysis) throw UsageError{error};
   return RenderAnalysis(*analysis, ReadFormat(o.format));
 }

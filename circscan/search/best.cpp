@@ -129,7 +129,8 @@ bool Searched(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
 std::uint64_t CountCandidates(const BestQuery& query, const RunHooks& hooks) {
   std::atomic<std::uint64_t> total{0};
   tbb::parallel_for(query.nFrom, query.nTo + 1, [&](std::int32_t n) {
-    if (!Searched(n, query, hooks)) return;
+    // Counting a long range takes seconds, and a stop must not wait for it.
+    if (hooks.Stopped() || !Searched(n, query, hooks)) return;
     const CandidatePlan plan(n, query.k);
     std::uint64_t sum = 0;
     for (std::size_t t = 0; t < plan.taskCount(); ++t) {

@@ -113,10 +113,10 @@ TEST_F(Cli, MessagesQuoteWhatWasTypedAndNameTheCommands) {
     return o.err.substr(0, o.err.find('\n'));
   };
   EXPECT_EQ(message("best --n 5..10 --k 99999999999999999999"),
-            "circscan: --k: '99999999999999999999' is not a number of generators from 1 to "
-            "1000000");
-  EXPECT_EQ(message("largest --diameter 2 --k ''"),
-            "circscan: --k: '' is not a number of generators from 1 to 1000000");
+            "circscan: --k: '99999999999999999999' is not a whole number");
+  EXPECT_EQ(message("largest --diameter 2 --k ''"), "circscan: --k: '' is not a whole number");
+  EXPECT_EQ(message("largest --diameter 2 --k 2x"), "circscan: --k: '2x' is not a whole number");
+  EXPECT_EQ(message("best --n 5..10 --k 0"), "circscan: --k must be at least 1");
   EXPECT_EQ(message("best --n 5..10 --k 2 --shard '' --format json"),
             "circscan: --shard: '' is not a part like 2/8 (1 <= I <= M)");
   for (const char* word : {"bst", "help", "--frobnicate"}) {

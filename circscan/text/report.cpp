@@ -55,12 +55,6 @@ std::string Table(const std::vector<std::string>& header, const std::vector<bool
 
 }  // namespace
 
-std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
-  std::int64_t value = 0;
-  if (!ParseWhole(text, value)) return std::nullopt;
-  return value;
-}
-
 std::optional<std::pair<std::int64_t, std::int64_t>> ParseRange(std::string_view text) {
   std::int64_t from = 0;
   std::int64_t to = 0;

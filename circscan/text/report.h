@@ -18,8 +18,6 @@ namespace circscan {
 
 enum class Format { kTable, kCsv, kJson };
 
-// Decimal digits only, within 64 bits; empty on anything else.
-std::optional<std::int64_t> ParseWholeNumber(std::string_view text);
 // "A..B" or a single "A"; empty on anything else (signs, spaces, overflow).
 std::optional<std::pair<std::int64_t, std::int64_t>> ParseRange(std::string_view text);
 // "I/M" with 1 <= I <= M.

@@ -1,0 +1,60 @@
+"""The record types circscan's functions return."""
+
+from dataclasses import dataclass
+from typing import Tuple
+
+
+@dataclass(frozen=True)
+class Row:
+    """The best set of generators for one vertex count N (from ``best``).
+
+    ``generators`` is the lexicographically smallest of the optimal sets,
+    ``diameter`` its diameter D, ``distance_sum`` the exact sum of the
+    distances from vertex 0, ``average`` that sum divided by N - 1 (the float
+    nearest the exact ratio), and ``optimal_sets`` how many sets of the whole
+    search space reach the same D and sum. ``by`` is the order searched:
+    "diameter" (D first, then the average) or "average".
+    """
+
+    n: int
+    k: int
+    by: str
+    generators: Tuple[int, ...]
+    diameter: int
+    average: float
+    distance_sum: int
+    optimal_sets: int
+
+
+@dataclass(frozen=True)
+class LargestRow:
+    """The largest circulant with k generators and diameter at most ``diameter``
+    (from ``largest``): its vertex count ``n`` and the lexicographically
+    smallest set of generators that reaches it."""
+
+    k: int
+    diameter: int
+    n: int
+    generators: Tuple[int, ...]
+
+
+@dataclass(frozen=True)
+class Analysis:
+    """One circulant (from ``analyze``): its generators folded into 1..N/2,
+    sorted and without repeats, the exact ``distances`` from vertex 0 to every
+    vertex, the diameter D, ``distance_sum`` and ``average`` (the sum divided by
+    N - 1, the float nearest the exact ratio)."""
+
+    n: int
+    generators: Tuple[int, ...]
+    distances: Tuple[int, ...]
+    diameter: int
+    average: float
+    distance_sum: int
+
+
+# The columns of the command line's CSV output, in its order.
+CSV_COLUMNS = {
+    Row: ("n", "k", "by", "generators", "diameter", "average", "optimal_sets"),
+    LargestRow: ("k", "diameter", "n", "generators"),
+}

@@ -1,0 +1,125 @@
+// The compiled core of the Python module: circscan's searches and checks,
+// taking and returning plain Python values. The package around it
+// (circscan/__init__.py) reads Python's argument conventions and builds the
+// record types.
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+#include <tbb/global_control.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <variant>
+#include <vector>
+
+#include "interruptible.h"
+#include "query.h"
+#include "query_checks.h"
+#include "search.h"
+
+namespace py = pybind11;
+
+namespace circscan::python {
+namespace {
+
+// The command line takes --threads from 1 to this.
+constexpr std::int64_t kMaxThreads = 4096;
+
+template <typename T>
+T Take(Checked<T> checked) {
+  if (const auto* error = std::get_if<QueryError>(&checked)) throw py::value_error(error->message);
+  return std::get<T>(std::move(checked));
+}
+
+std::unique_ptr<tbb::global_control> LimitThreads(std::optional<std::int64_t> threads) {
+  if (!threads) return nullptr;
+  if (*threads < 1 || *threads > kMaxThreads) {
+    throw py::value_error("--threads: Value " + std::to_string(*threads) + " not in range 1 to " +
+                          std::to_string(kMaxThreads));
+  }
+  return std::make_unique<tbb::global_control>(tbb::global_control::max_allowed_parallelism,
+                                               static_cast<std::size_t>(*threads));
+}
+
+By ReadBy(const std::string& by) {
+  if (by == "diameter") return By::kDiameter;
+  if (by == "average") return By::kAverage;
+  throw py::value_error("--by: " + by + " not in {diameter,average}");
+}
+
+using BestTuple = std::tuple<std::int32_t, std::int32_t, std::string, std::vector<std::int32_t>,
+                             std::int32_t, std::int64_t, std::uint64_t>;
+using LargestTuple =
+    std::tuple<std::int32_t, std::int32_t, std::int32_t, std::vector<std::int32_t>>;
+using AnalysisTuple = std::tuple<std::int32_t, std::vector<std::int32_t>, std::vector<std::int32_t>,
+                                 std::int32_t, std::int64_t>;
+
+std::vector<BestTuple> Best(const RangeInput& n, std::int64_t k, const std::string& by,
+                            std::optional<std::int64_t> threads, const py::object& onProgress) {
+  const BestQuery query = Take(CheckBest(n, k, ReadBy(by)));
+  const auto limit = LimitThreads(threads);
+  const auto rows =
+      RunInterruptibly([&](const RunHooks& hooks) { return FindBest(query, hooks); }, onProgress);
+  std::vector<BestTuple> out;
+  for (const BestRow& r : rows) {
+    out.emplace_back(r.n, r.k, by, r.generators, r.diameter, r.sum, r.optimalSets);
+  }
+  return out;
+}
+
+std::vector<LargestTuple> Largest(std::int64_t k, const RangeInput& diameter,
+                                  std::optional<std::int64_t> threads,
+                                  const py::object& onProgress) {
+  const LargestQuery query = Take(CheckLargest(k, diameter));
+  const auto limit = LimitThreads(threads);
+  const auto rows = RunInterruptibly(
+      [&](const RunHooks& hooks) { return FindLargest(query, hooks); }, onProgress);
+  std::vector<LargestTuple> out;
+  for (const LargestRow& r : rows) out.emplace_back(r.k, r.diameter, r.n, r.generators);
+  return out;
+}
+
+AnalysisTuple AnalyzeOne(std::int64_t n, const std::vector<std::int64_t>& generators,
+                         const std::string& generatorsText) {
+  const std::int32_t vertexCount = Take(CheckVertexCount(n));
+  const auto checked = Take(CheckGenerators(generators, generatorsText));
+  std::string error;
+  std::optional<Analysis> a;
+  {
+    const py::gil_scoped_release release;
+    a = Analyze(vertexCount, checked, &error);
+  }
+  if (!a) throw py::value_error(error);
+  return {a->n, a->generators, a->distances, a->diameter, a->sum};
+}
+
+RangeInput MakeRange(std::int64_t first, std::int64_t last, std::string text) {
+  return {first, last, std::move(text)};
+}
+
+}  // namespace
+}  // namespace circscan::python
+
+PYBIND11_MODULE(_circscan, m) {
+  using namespace circscan::python;
+  m.doc() = "circscan's searches in C++; use the circscan package, which wraps them.";
+  m.attr("MIN_VERTEX_COUNT") = circscan::kMinVertexCount;
+  m.attr("MAX_VERTEX_COUNT") = circscan::kMaxVertexCount;
+  m.def(
+      "best",
+      [](std::int64_t first, std::int64_t last, std::string text, std::int64_t k,
+         const std::string& by, std::optional<std::int64_t> threads, const py::object& onProgress) {
+        return Best(MakeRange(first, last, std::move(text)), k, by, threads, onProgress);
+      },
+      "best(n_first, n_last, n_text, k, by, threads, on_progress) -> list of tuples");
+  m.def(
+      "largest",
+      [](std::int64_t k, std::int64_t first, std::int64_t last, std::string text,
+         std::optional<std::int64_t> threads, const py::object& onProgress) {
+        return Largest(k, MakeRange(first, last, std::move(text)), threads, onProgress);
+      },
+      "largest(k, d_first, d_last, d_text, threads, on_progress) -> list of tuples");
+  m.def("analyze", &AnalyzeOne, "analyze(n, generators, generators_text) -> tuple");
+}
