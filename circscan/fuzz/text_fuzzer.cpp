@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to circscan's text input. The first byte picks what
 // reads the rest:
-//   0  a range, 1  a shard specification, 2  a generator list: each compared
+//   0  a range, 1  a part like 2/8 (--shard), 2  a generator list: each compared
 //      with a second reading of the same rule written here, digit by digit;
 //   3  shard files for merge, separated by 0x01 bytes; 4  the same files,
 //      each given the trailer that matches it, so the rows themselves are
