@@ -80,6 +80,8 @@ if [ -n "$deb" ]; then
   info=$(dpkg-deb -I "$deb")
   check_common "$deb" circscan "$contents" "$info"
   grep -qF " ./usr/bin/circscan" <<<"$contents" || fail "$deb lacks /usr/bin/circscan"
+  # Shard files and checkpoints carry SHA-256 digests from OpenSSL's libcrypto.
+  grep -q "^ Depends:.*libssl3" <<<"$info" || fail "$deb does not depend on libssl3"
   ! grep -qE " \./usr/share/(applications|icons|metainfo)/." <<<"$contents" ||
     fail "$deb carries a menu entry, icons or metadata"
   ok "$(basename "$deb")"

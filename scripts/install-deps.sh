@@ -11,8 +11,8 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
   # lock-key state on X11 comes from XKB in libX11
   libx11-dev
-  # circscan: parallel loops, command line, JSON
-  libtbb-dev libcli11-dev nlohmann-json3-dev
+  # circscan: parallel loops, command line, JSON, SHA-256 of shard files
+  libtbb-dev libcli11-dev nlohmann-json3-dev libssl-dev
   # tests and benchmarks (NetworkX is the scan circscan is measured against)
   libgtest-dev libbenchmark-dev valgrind hyperfine python3-networkx
   # circscan's Python module, built for Debian's python3, and what its tests use

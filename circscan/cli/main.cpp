@@ -5,31 +5,37 @@
 
 #include <CLI/CLI.hpp>
 
+#include <atomic>
+#include <charconv>
+
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "checkpointed_run.h"
 #include "progress_bar.h"
 #include "query.h"
 #include "query_checks.h"
 #include "report.h"
 #include "search.h"
+#include "shard_file.h"
+#include "stop_signals.h"
 
 namespace circscan {
 namespace {
 
 constexpr const char* kUsage[] = {
     "usage: circscan best --n A..B --k K [--by diameter|average] [--format table|csv|json] "
-    "[--threads T] [--shard I/M]",
+    "[--threads T] [--shard I/M] [--checkpoint FILE]",
     "usage: circscan largest --k K --diameter A..B [--format table|csv|json] [--threads T] "
-    "[--shard I/M]",
+    "[--shard I/M] [--checkpoint FILE]",
     "usage: circscan analyze N \"G1 G2 ...\" [--format table|csv|json]",
     "usage: circscan merge FILE... [--format table|csv|json]",
 };
@@ -60,10 +66,22 @@ T Take(Checked<T> checked) {
   return std::get<T>(std::move(checked));
 }
 
-Shard ReadShard(const std::string& text, const std::string& format) {
-  if (text.empty()) return {};
-  const auto shard = ParseShard(text);
-  if (!shard) throw UsageError{"--shard: '" + text + "' is not a part like 2/8 (1 <= I <= M)"};
+// The value's limits are checked with the Python module's words; a text that
+// is no whole number at all is quoted as typed.
+std::int64_t ReadWhole(const std::string& option, const std::string& text) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+    throw UsageError{option + ": '" + text + "' is not a whole number"};
+  }
+  return value;
+}
+
+// An empty text is a shard given empty, not the absence of one.
+std::optional<Shard> ReadShard(const std::optional<std::string>& text, const std::string& format) {
+  if (!text) return std::nullopt;
+  const auto shard = ParseShard(*text);
+  if (!shard) throw UsageError{"--shard: '" + *text + "' is not a part like 2/8 (1 <= I <= M)"};
   if (format != "json") throw UsageError{"--shard writes JSON for merge; add --format json"};
   return *shard;
 }
@@ -75,38 +93,61 @@ std::unique_ptr<tbb::global_control> LimitThreads(std::int64_t threads) {
 }
 
 struct Options {
-  std::string n, diameter, by = "diameter", format = "table", shard, vertexCount, generators;
-  std::int64_t k = 0;
+  std::string n, diameter, by = "diameter", format = "table", vertexCount, generators;
+  std::string checkpoint, k;
+  std::optional<std::string> shard;
   std::int64_t threads = 0;
   std::vector<std::string> files;
 };
 
-std::string RunBest(const Options& o) {
-  BestQuery query =
-      Take(CheckBest(ReadRange("--n", o.n), o.k, o.by == "average" ? By::kAverage : By::kDiameter));
-  query.shard = ReadShard(o.shard, o.format);
-  const auto limit = LimitThreads(o.threads);
+// The run was stopped by a signal before it finished.
+struct Interrupted {
+  int signal;
+  std::string checkpoint;
+};
+
+// Runs the search with the progress line and the signals that stop it; the
+// line is erased before the function returns, however the search ended.
+template <typename Search>
+auto RunStoppable(const Options& o, const SearchPart& part, Search search) {
   Progress progress;
-  std::vector<BestRow> rows;
+  std::optional<CheckpointedRun> run;
+  decltype(search(*run, progress)) rows;
   {
+    const StopOnSignals signals;
+    run.emplace(o.checkpoint, part, StopOnSignals::flag());
     const ProgressBar bar(progress);
-    rows = FindBest(query, {.progress = &progress});
+    rows = search(*run, progress);
   }
-  if (!o.shard.empty()) return RenderBestShard(query, rows);
+  run->CheckWritten();
+  if (StopOnSignals::received() != 0) throw Interrupted{StopOnSignals::received(), o.checkpoint};
+  return rows;
+}
+
+std::string RunBest(const Options& o) {
+  const std::int64_t k = ReadWhole("--k", o.k);
+  BestQuery query =
+      Take(CheckBest(ReadRange("--n", o.n), k, o.by == "average" ? By::kAverage : By::kDiameter));
+  const auto shard = ReadShard(o.shard, o.format);
+  query.shard = shard.value_or(Shard{});
+  const auto limit = LimitThreads(o.threads);
+  const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
+    return run.Best(progress);
+  });
+  if (shard) return RenderBestShard(query, rows);
   return RenderBest(rows, ReadFormat(o.format));
 }
 
 std::string RunLargest(const Options& o) {
-  LargestQuery query = Take(CheckLargest(o.k, ReadRange("--diameter", o.diameter)));
-  query.shard = ReadShard(o.shard, o.format);
+  const std::int64_t k = ReadWhole("--k", o.k);
+  LargestQuery query = Take(CheckLargest(k, ReadRange("--diameter", o.diameter)));
+  const auto shard = ReadShard(o.shard, o.format);
+  query.shard = shard.value_or(Shard{});
   const auto limit = LimitThreads(o.threads);
-  Progress progress;
-  std::vector<LargestRow> rows;
-  {
-    const ProgressBar bar(progress);
-    rows = FindLargest(query, {.progress = &progress});
-  }
-  if (!o.shard.empty()) return RenderLargestShard(query, rows);
+  const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
+    return run.Largest(progress);
+  });
+  if (shard) return RenderLargestShard(query, rows);
   return RenderLargest(rows, ReadFormat(o.format));
 }
 
@@ -125,16 +166,19 @@ std::string RunAnalyze(const Options& o) {
 }
 
 std::string RunMerge(const Options& o) {
-  std::vector<NamedText> files;
-  for (const std::string& name : o.files) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in) throw UsageError{name + ": cannot be read"};
-    files.push_back({name, text.str()});
-  }
+  // One file at a time, as a stream: a shard file may be large, or not one.
+  ShardMerge merge;
   std::string error;
-  const auto merged = MergeShards(files, &error);
+  for (const std::string& name : o.files) {
+    std::error_code code;
+    if (std::filesystem::is_directory(name, code)) {
+      throw UsageError{name + ": a directory, not a shard file"};
+    }
+    std::ifstream in(name, std::ios::binary);
+    if (!in) throw UsageError{name + ": cannot be read"};
+    if (!merge.Add(in, name, &error)) throw UsageError{error};
+  }
+  const auto merged = merge.Finish(&error);
   if (!merged) throw UsageError{error};
   const Format format = ReadFormat(o.format);
   return merged->best ? RenderBest(merged->bestRows, format)
@@ -144,6 +188,26 @@ std::string RunMerge(const Options& o) {
 int Fail(const std::string& message, const char* usage) {
   std::cerr << "circscan: " << message << '\n' << usage << '\n';
   return 2;
+}
+
+// Whatever went to stdout (results, help, version) must have arrived.
+int Flushed(int status) {
+  std::cout.flush();
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout) {
+    std::perror("circscan: writing the output");
+    return 1;
+  }
+  return status;
+}
+
+// CLI11 says only that a subcommand is required when the first word is not one.
+std::optional<std::string> CommandProblem(int argc, char** argv) {
+  if (argc < 2) return "a command is required: best, largest, analyze or merge";
+  const std::string word = argv[1];
+  for (const char* known : {"best", "largest", "analyze", "merge", "--help", "-h", "--version"}) {
+    if (word == known) return std::nullopt;
+  }
+  return "'" + word + "' is not a command; the commands are best, largest, analyze and merge";
 }
 
 int Main(int argc, char** argv) {
@@ -160,6 +224,7 @@ int Main(int argc, char** argv) {
       "  circscan analyze 37 \"1 5 11\"\n"
       "  circscan best --n 5..200 --k 3 --shard 2/8 --format json > part2.json\n"
       "  circscan merge part*.json\n"
+      "N runs from 3 to 1000000 (analyze: 2 to 1000000). Long runs should use --checkpoint FILE.\n"
       "Run 'circscan COMMAND --help' for a command's options. Wrong input exits with status 2.\n");
   Options o;
   const std::vector<std::string> formats{"table", "csv", "json"};
@@ -172,15 +237,21 @@ int Main(int argc, char** argv) {
         ->check(CLI::Range(std::int64_t{1}, std::int64_t{4096}));
   };
 
+  const auto addCheckpoint = [&](CLI::App* sub) {
+    sub->add_option("--checkpoint", o.checkpoint,
+                    "keep finished work in FILE; the same command continues from it");
+  };
+
   CLI::App* best = app.add_subcommand(
       "best", "for each N of a range, the set of k generators with the smallest D or AveD");
-  best->add_option("--n", o.n, "range of vertex counts, like 5..200 (N >= 3)")->required();
-  best->add_option("--k", o.k, "number of generators")->required();
+  best->add_option("--n", o.n, "range of vertex counts, like 5..200 (3 to 1000000)")->required();
+  best->add_option("--k", o.k, "number of generators (at most N/2)")->required();
   best->add_option("--by", o.by, "diameter (smallest D, then AveD; default) or average")
       ->check(CLI::IsMember({"diameter", "average"}));
   addFormat(best);
   addThreads(best);
   best->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
+  addCheckpoint(best);
   best->footer("Example: circscan best --n 5..40 --k 2 --by average --format csv\n");
 
   CLI::App* largest = app.add_subcommand(
@@ -190,11 +261,12 @@ int Main(int argc, char** argv) {
   addFormat(largest);
   addThreads(largest);
   largest->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
+  addCheckpoint(largest);
   largest->footer("Example: circscan largest --k 3 --diameter 2..6\n");
 
   CLI::App* analyze =
       app.add_subcommand("analyze", "exact distances from vertex 0, D and AveD of one circulant");
-  analyze->add_option("N", o.vertexCount, "number of vertices")->required();
+  analyze->add_option("N", o.vertexCount, "number of vertices (2 to 1000000)")->required();
   analyze->add_option("GENERATORS", o.generators, "generators, like \"1 5 11\"")->required();
   addFormat(analyze);
   analyze->footer("Example: circscan analyze 37 \"1 5 11\"\n");
@@ -212,14 +284,15 @@ int Main(int argc, char** argv) {
     }
     return kGeneralUsage;
   };
+  if (const auto problem = CommandProblem(argc, argv)) return Fail(*problem, kGeneralUsage);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
+    return Flushed(app.exit(e));
   } catch (const CLI::CallForAllHelp& e) {
-    return app.exit(e);
+    return Flushed(app.exit(e));
   } catch (const CLI::CallForVersion& e) {
-    return app.exit(e);
+    return Flushed(app.exit(e));
   } catch (const CLI::ParseError& e) {
     return Fail(e.what(), usageOf());
   }
@@ -231,13 +304,20 @@ int Main(int argc, char** argv) {
     if (merge->parsed()) out = RunMerge(o);
   } catch (const UsageError& e) {
     return Fail(e.message, usageOf());
+  } catch (const CheckpointRefused& e) {
+    return Fail(e.message, usageOf());
+  } catch (const CheckpointUnwritable& e) {
+    std::cerr << "circscan: " << e.message << '\n';
+    return 1;
+  } catch (const Interrupted& e) {
+    if (!e.checkpoint.empty()) {
+      std::cerr << "circscan: stopped; " << e.checkpoint
+                << " keeps the finished work, and the same command continues it\n";
+    }
+    return 128 + e.signal;
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::perror("circscan: writing the output");
-    return 1;
-  }
-  return 0;
+  return Flushed(0);
 }
 
 }  // namespace

@@ -83,7 +83,8 @@ TEST(Parsing, RangesShardsAndGeneratorLists) {
   }
   EXPECT_EQ(ParseGeneratorList("1 5 11"), (List{1, 5, 11}));
   EXPECT_EQ(ParseGeneratorList(" 1,5\t-11 +3 "), (List{1, 5, -11, 3}));
-  for (const char* bad : {"", "  ", "1 x", "5x", "1.5", "99999999999", "--1", "+"}) {
+  for (const char* bad :
+       {"", "  ", "1 x", "5x", "1.5", "99999999999", "--1", "+", "+-5", "-+5", "++5", "5+", "-"}) {
     EXPECT_FALSE(ParseGeneratorList(bad)) << bad;
   }
 }

@@ -5,77 +5,53 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
-
-#include "report.h"
 
 namespace circscan {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
+// Rows nest an array in an object, headers an array in an object in an object.
+constexpr int kDeepestFormat = 3;
+
 const char* ByName(By by) { return by == By::kDiameter ? "diameter" : "average"; }
 
-Json BestJson(const BestRow& r) {
-  return Json{{"n", r.n},
-              {"k", r.k},
-              {"by", ByName(r.by)},
-              {"generators", r.generators},
-              {"diameter", r.diameter},
-              {"average", r.average()},
-              {"distance_sum", r.sum},
-              {"optimal_sets", r.optimalSets}};
-}
-
-Json LargestJson(const LargestRow& r) {
-  return Json{{"k", r.k}, {"diameter", r.diameter}, {"n", r.n}, {"generators", r.generators}};
+Json Parse(std::string_view line) {
+  if (!NestsAtMost(line, kDeepestFormat)) return Json(Json::value_t::discarded);
+  return Json::parse(line.begin(), line.end(), nullptr, false);
 }
 
 bool IsInt(const Json& j, const char* key, std::int64_t low, std::int64_t high) {
   if (!j.contains(key) || !j[key].is_number_integer()) return false;
+  if (j[key].is_number_unsigned() && j[key].get<std::uint64_t>() > INT64_MAX) return false;
   const auto v = j[key].get<std::int64_t>();
   return v >= low && v <= high;
 }
 
-// The search a shard belongs to, without the part: shards of one search
-// have equal keys.
-struct ShardHeader {
-  Json search;
-  Shard shard;
-};
-
-std::optional<ShardHeader> ReadHeader(const Json& line) {
-  if (!line.is_object() || !line.contains("circscan_shard")) return std::nullopt;
-  const Json& h = line["circscan_shard"];
-  if (!h.is_object() || !h.contains("part") || !h["part"].is_array() || h["part"].size() != 2 ||
-      !h["part"][0].is_number_integer() || !h["part"][1].is_number_integer()) {
-    return std::nullopt;
+bool HasKeys(const Json& j, std::initializer_list<const char*> keys) {
+  if (!j.is_object() || j.size() != keys.size()) return false;
+  for (const char* key : keys) {
+    if (!j.contains(key)) return false;
   }
-  const std::int64_t index = h["part"][0].get<std::int64_t>();
-  const std::int64_t count = h["part"][1].get<std::int64_t>();
-  if (index < 1 || index > count || count > 1000000) return std::nullopt;
-  Json search = h;
-  search.erase("part");
-  const auto pair = [&](const char* key) {
-    if (!search.contains(key) || !search[key].is_array() || search[key].size() != 2) return false;
-    const Json& p = search[key];
-    return p[0].is_number_integer() && p[1].is_number_integer() &&
-           p[0].get<std::int64_t>() <= p[1].get<std::int64_t>();
-  };
-  if (!IsInt(search, "k", 1, kMaxVertexCount) || !search.contains("command")) return std::nullopt;
-  const bool best = search["command"] == "best" && search.contains("by") &&
-                    (search["by"] == "diameter" || search["by"] == "average") && pair("n") &&
-                    search.size() == 4;
-  const bool largest = search["command"] == "largest" && pair("diameter") && search.size() == 3;
-  if (!best && !largest) return std::nullopt;
-  return ShardHeader{search, {static_cast<std::int32_t>(index), static_cast<std::int32_t>(count)}};
+  return true;
 }
 
-std::optional<std::vector<std::int32_t>> ReadGenerators(const Json& j, std::int32_t n) {
-  if (!j.contains("generators") || !j["generators"].is_array()) return std::nullopt;
+std::optional<std::pair<std::int32_t, std::int32_t>> ReadPair(const Json& j, const char* key) {
+  if (!j[key].is_array() || j[key].size() != 2) return std::nullopt;
+  const Json pair{{"a", j[key][0]}, {"b", j[key][1]}};
+  if (!IsInt(pair, "a", 1, kMaxVertexCount) || !IsInt(pair, "b", 1, kMaxVertexCount)) {
+    return std::nullopt;
+  }
+  return std::pair{pair["a"].get<std::int32_t>(), pair["b"].get<std::int32_t>()};
+}
+
+std::optional<std::vector<std::int32_t>> ReadGenerators(const Json& j, std::int32_t n,
+                                                        std::int32_t k) {
+  if (!j["generators"].is_array() || j["generators"].size() != static_cast<std::size_t>(k)) {
+    return std::nullopt;
+  }
   std::vector<std::int32_t> list;
   for (const Json& g : j["generators"]) {
     if (!g.is_number_integer()) return std::nullopt;
@@ -86,55 +62,48 @@ std::optional<std::vector<std::int32_t>> ReadGenerators(const Json& j, std::int3
   return list;
 }
 
-std::optional<BestRow> ReadBestRow(const Json& j, const Json& search) {
-  if (!j.is_object() || !IsInt(j, "n", kMinVertexCount, kMaxVertexCount) ||
-      !IsInt(j, "k", 1, kMaxVertexCount) || !IsInt(j, "diameter", 1, kMaxVertexCount) ||
-      !IsInt(j, "distance_sum", 1, INT64_MAX) || !j.contains("optimal_sets") ||
-      !j["optimal_sets"].is_number_unsigned() || !j.contains("by") || j["by"] != search["by"] ||
-      j["k"] != search["k"]) {
-    return std::nullopt;
-  }
-  BestRow row;
-  row.n = j["n"].get<std::int32_t>();
-  row.k = j["k"].get<std::int32_t>();
-  row.by = j["by"] == "average" ? By::kAverage : By::kDiameter;
-  row.diameter = j["diameter"].get<std::int32_t>();
-  row.sum = j["distance_sum"].get<std::int64_t>();
-  row.optimalSets = j["optimal_sets"].get<std::uint64_t>();
-  const auto generators = ReadGenerators(j, row.n);
-  const auto& range = search["n"];
-  if (!generators || generators->size() != static_cast<std::size_t>(row.k) ||
-      row.n < range[0].get<std::int64_t>() || row.n > range[1].get<std::int64_t>()) {
-    return std::nullopt;
-  }
-  row.generators = *generators;
-  return row;
-}
-
-std::optional<LargestRow> ReadLargestRow(const Json& j, const Json& search) {
-  if (!j.is_object() || !IsInt(j, "n", kMinVertexCount, kMaxVertexCount) ||
-      !IsInt(j, "k", 1, kMaxVertexCount) || !IsInt(j, "diameter", 1, kMaxVertexCount) ||
-      j["k"] != search["k"]) {
-    return std::nullopt;
-  }
-  LargestRow row;
-  row.k = j["k"].get<std::int32_t>();
-  row.diameter = j["diameter"].get<std::int32_t>();
-  row.n = j["n"].get<std::int32_t>();
-  const auto generators = ReadGenerators(j, row.n);
-  const auto& range = search["diameter"];
-  if (!generators || generators->size() != static_cast<std::size_t>(row.k) ||
-      row.diameter < range[0].get<std::int64_t>() || row.diameter > range[1].get<std::int64_t>()) {
-    return std::nullopt;
-  }
-  row.generators = *generators;
-  return row;
-}
-
 }  // namespace
 
-std::string BestRowJson(const BestRow& row) { return BestJson(row).dump(); }
-std::string LargestRowJson(const LargestRow& row) { return LargestJson(row).dump(); }
+bool NestsAtMost(std::string_view line, int depth) {
+  int level = 0;
+  bool inString = false;
+  bool escaped = false;
+  for (const char c : line) {
+    if (inString) {
+      if (escaped) {
+        escaped = false;
+      } else if (c == '\\') {
+        escaped = true;
+      } else if (c == '"') {
+        inString = false;
+      }
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++level > depth) return false;
+    } else if (c == ']' || c == '}') {
+      --level;
+    }
+  }
+  return true;
+}
+
+std::string BestRowJson(const BestRow& r) {
+  return Json{{"n", r.n},
+              {"k", r.k},
+              {"by", ByName(r.by)},
+              {"generators", r.generators},
+              {"diameter", r.diameter},
+              {"average", r.average()},
+              {"distance_sum", r.sum},
+              {"optimal_sets", r.optimalSets}}
+      .dump();
+}
+
+std::string LargestRowJson(const LargestRow& r) {
+  return Json{{"k", r.k}, {"diameter", r.diameter}, {"n", r.n}, {"generators", r.generators}}
+      .dump();
+}
 
 std::string AnalysisJson(const Analysis& a) {
   return Json{{"n", a.n},
@@ -146,101 +115,110 @@ std::string AnalysisJson(const Analysis& a) {
       .dump();
 }
 
-std::string RenderBestShard(const BestQuery& query, const std::vector<BestRow>& rows) {
-  const Json header{{"circscan_shard", Json{{"command", "best"},
-                                            {"k", query.k},
-                                            {"by", ByName(query.by)},
-                                            {"n", {query.nFrom, query.nTo}},
-                                            {"part", {query.shard.index, query.shard.count}}}}};
-  std::string out = header.dump() + '\n';
-  for (const BestRow& row : rows) out += BestJson(row).dump() + '\n';
-  return out;
+std::string PartHeaderJson(const char* kind, const SearchPart& p) {
+  Json search{{"command", p.best ? "best" : "largest"}, {"k", p.k}};
+  if (p.best) search["by"] = ByName(p.by);
+  search[p.best ? "n" : "diameter"] = {p.from, p.to};
+  search["part"] = {p.shard.index, p.shard.count};
+  return Json{{kind, search}}.dump();
 }
 
-std::string RenderLargestShard(const LargestQuery& query, const std::vector<LargestRow>& rows) {
-  const Json header{{"circscan_shard", Json{{"command", "largest"},
-                                            {"k", query.k},
-                                            {"diameter", {query.dFrom, query.dTo}},
-                                            {"part", {query.shard.index, query.shard.count}}}}};
-  std::string out = header.dump() + '\n';
-  for (const LargestRow& row : rows) out += LargestJson(row).dump() + '\n';
-  return out;
-}
-
-std::optional<MergedRows> MergeShards(const std::vector<NamedText>& files, std::string* error) {
-  const auto fail = [&](const std::string& message) {
-    if (error != nullptr) *error = message;
-    return std::nullopt;
-  };
-  if (files.empty()) return fail("merge needs the JSON outputs of the shards");
-  std::optional<Json> search;
-  std::int32_t count = 0;
-  std::set<std::int32_t> seen;
-  std::vector<std::vector<BestRow>> bestParts;
-  std::vector<std::vector<LargestRow>> largestParts;
-  for (const NamedText& file : files) {
-    std::size_t start = 0;
-    std::size_t lineNumber = 0;
-    std::optional<ShardHeader> header;
-    bestParts.emplace_back();
-    largestParts.emplace_back();
-    while (start < file.text.size()) {
-      std::size_t end = file.text.find('\n', start);
-      if (end == std::string::npos) end = file.text.size();
-      const std::string line = file.text.substr(start, end - start);
-      start = end + 1;
-      ++lineNumber;
-      if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-      const std::string where = file.name + ':' + std::to_string(lineNumber) + ": ";
-      const Json json = Json::parse(line, nullptr, false);
-      if (json.is_discarded()) return fail(where + "not JSON");
-      if (!header) {
-        header = ReadHeader(json);
-        if (!header) {
-          return fail(where +
-                      "not the output of a shard (run the search with --shard I/M --format json)");
-        }
-        if (!search) {
-          search = header->search;
-          count = header->shard.count;
-        } else if (header->search != *search || header->shard.count != count) {
-          return fail(where + "a shard of a different search than " + files.front().name);
-        }
-        if (!seen.insert(header->shard.index).second) {
-          return fail(where + "shard " + std::to_string(header->shard.index) + "/" +
-                      std::to_string(count) + " is given twice");
-        }
-        continue;
-      }
-      const bool best = (*search)["command"] == "best";
-      if (best) {
-        auto row = ReadBestRow(json, *search);
-        if (!row) return fail(where + "not a row of this search");
-        bestParts.back().push_back(std::move(*row));
-      } else {
-        auto row = ReadLargestRow(json, *search);
-        if (!row) return fail(where + "not a row of this search");
-        largestParts.back().push_back(std::move(*row));
-      }
-    }
-    if (!header) return fail(file.name + ": empty, not the output of a shard");
-  }
-  if (static_cast<std::int32_t>(seen.size()) != count) {
-    std::string missing;
-    for (std::int32_t i = 1; i <= count; ++i) {
-      if (seen.count(i) == 0) missing += (missing.empty() ? "" : ", ") + std::to_string(i);
-    }
-    return fail("shards missing: " + missing + " of " + std::to_string(count) +
-                "; the merge of an incomplete search would be wrong");
-  }
-  MergedRows merged;
-  merged.best = (*search)["command"] == "best";
-  if (merged.best) {
-    merged.bestRows = MergeBest(bestParts);
+std::optional<SearchPart> ReadPartHeader(const char* kind, std::string_view line) {
+  const Json json = Parse(line);
+  if (!HasKeys(json, {kind})) return std::nullopt;
+  const Json& h = json[kind];
+  SearchPart part;
+  if (HasKeys(h, {"command", "k", "by", "n", "part"}) && h["command"] == "best" &&
+      (h["by"] == "diameter" || h["by"] == "average")) {
+    part.by = h["by"] == "average" ? By::kAverage : By::kDiameter;
+  } else if (HasKeys(h, {"command", "k", "diameter", "part"}) && h["command"] == "largest") {
+    part.best = false;
   } else {
-    merged.largestRows = MergeLargest(largestParts);
+    return std::nullopt;
   }
-  return merged;
+  const auto range = ReadPair(h, part.best ? "n" : "diameter");
+  const auto shard = ReadPair(h, "part");
+  if (!IsInt(h, "k", 1, kMaxVertexCount) || !range || range->first > range->second || !shard ||
+      shard->first > shard->second || (part.best && range->first < kMinVertexCount)) {
+    return std::nullopt;
+  }
+  part.k = h["k"].get<std::int32_t>();
+  part.from = range->first;
+  part.to = range->second;
+  part.shard = {shard->first, shard->second};
+  return part;
+}
+
+std::optional<BestRow> ReadBestRow(std::string_view line, const SearchPart& part) {
+  const Json j = Parse(line);
+  if (!HasKeys(j, {"n", "k", "by", "generators", "diameter", "average", "distance_sum",
+                   "optimal_sets"}) ||
+      !IsInt(j, "n", part.from, part.to) || !IsInt(j, "k", part.k, part.k) ||
+      j["by"] != ByName(part.by) || !IsInt(j, "diameter", 1, kMaxVertexCount) ||
+      !IsInt(j, "distance_sum", 1, INT64_MAX) || !j["optimal_sets"].is_number_unsigned() ||
+      j["optimal_sets"].get<std::uint64_t>() == 0 || !j["average"].is_number()) {
+    return std::nullopt;
+  }
+  BestRow row{j["n"].get<std::int32_t>(),
+              part.k,
+              part.by,
+              {},
+              j["diameter"].get<std::int32_t>(),
+              j["distance_sum"].get<std::int64_t>(),
+              j["optimal_sets"].get<std::uint64_t>()};
+  auto generators = ReadGenerators(j, row.n, row.k);
+  if (!generators || j["average"].get<double>() != row.average()) return std::nullopt;
+  row.generators = std::move(*generators);
+  return row;
+}
+
+std::optional<LargestRow> ReadLargestRow(std::string_view line, const SearchPart& part) {
+  const Json j = Parse(line);
+  if (!HasKeys(j, {"k", "diameter", "n", "generators"}) || !IsInt(j, "k", part.k, part.k) ||
+      !IsInt(j, "diameter", part.from, part.to) ||
+      !IsInt(j, "n", kMinVertexCount, kMaxVertexCount)) {
+    return std::nullopt;
+  }
+  LargestRow row{part.k, j["diameter"].get<std::int32_t>(), j["n"].get<std::int32_t>(), {}};
+  auto generators = ReadGenerators(j, row.n, row.k);
+  if (!generators) return std::nullopt;
+  row.generators = std::move(*generators);
+  return row;
+}
+
+std::string EmptyBestUnitJson(std::int32_t n) { return Json{{"n", n}}.dump(); }
+std::string EmptyLargestUnitJson(std::int32_t d, std::int32_t n) {
+  return Json{{"diameter", d}, {"n", n}}.dump();
+}
+
+std::optional<std::int32_t> ReadEmptyBestUnit(std::string_view line) {
+  const Json j = Parse(line);
+  if (!HasKeys(j, {"n"}) || !IsInt(j, "n", kMinVertexCount, kMaxVertexCount)) return std::nullopt;
+  return j["n"].get<std::int32_t>();
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> ReadEmptyLargestUnit(std::string_view line) {
+  const Json j = Parse(line);
+  if (!HasKeys(j, {"diameter", "n"}) || !IsInt(j, "diameter", 1, kMaxVertexCount) ||
+      !IsInt(j, "n", kMinVertexCount, kMaxVertexCount)) {
+    return std::nullopt;
+  }
+  return std::pair{j["diameter"].get<std::int32_t>(), j["n"].get<std::int32_t>()};
+}
+
+std::string TrailerJson(const Trailer& t) {
+  return Json{{"circscan_trailer", Json{{"rows", t.rows}, {"sha256", t.sha256}}}}.dump();
+}
+
+std::optional<Trailer> ReadTrailer(std::string_view line) {
+  const Json json = Parse(line);
+  if (!HasKeys(json, {"circscan_trailer"})) return std::nullopt;
+  const Json& t = json["circscan_trailer"];
+  if (!HasKeys(t, {"rows", "sha256"}) || !t["rows"].is_number_unsigned() ||
+      !t["sha256"].is_string()) {
+    return std::nullopt;
+  }
+  return Trailer{t["rows"].get<std::uint64_t>(), t["sha256"].get<std::string>()};
 }
 
 }  // namespace circscan

@@ -92,7 +92,11 @@ std::optional<std::vector<std::int32_t>> ParseGeneratorList(std::string_view tex
     while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != ',') ++end;
     std::string_view token = text.substr(i, end - i);
     std::int32_t value = 0;
-    if (token.front() == '+') token.remove_prefix(1);
+    // from_chars reads a '-' itself, so "+-5" would pass as -5 without this.
+    if (token.front() == '+') {
+      token.remove_prefix(1);
+      if (token.empty() || token.front() == '-') return std::nullopt;
+    }
     const auto [stop, error] = std::from_chars(token.data(), token.data() + token.size(), value);
     if (token.empty() || error != std::errc{} || stop != token.data() + token.size()) {
       return std::nullopt;

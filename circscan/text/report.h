@@ -12,6 +12,7 @@
 
 #include "query.h"
 #include "search.h"
+#include "search_part.h"
 
 namespace circscan {
 
@@ -21,8 +22,8 @@ enum class Format { kTable, kCsv, kJson };
 std::optional<std::pair<std::int64_t, std::int64_t>> ParseRange(std::string_view text);
 // "I/M" with 1 <= I <= M.
 std::optional<Shard> ParseShard(std::string_view text);
-// Integers separated by spaces, tabs or commas; empty optional when a token is
-// not a whole 32-bit integer or there is none.
+// Integers separated by spaces, tabs or commas, each with at most one sign;
+// empty optional when a token is not a whole 32-bit integer or there is none.
 std::optional<std::vector<std::int32_t>> ParseGeneratorList(std::string_view text);
 
 // "%.5f" with a decimal point whatever the locale.
@@ -33,7 +34,8 @@ std::string RenderLargest(const std::vector<LargestRow>& rows, Format format);
 std::string RenderAnalysis(const Analysis& analysis, Format format);
 
 // A shard's JSON output: one header line naming the search and the part,
-// then the part's rows in the JSON row format.
+// the part's rows in the JSON row format, and a trailer with their number
+// and digest (shard_file.h).
 std::string RenderBestShard(const BestQuery& query, const std::vector<BestRow>& rows);
 std::string RenderLargestShard(const LargestQuery& query, const std::vector<LargestRow>& rows);
 
@@ -41,6 +43,7 @@ std::string RenderLargestShard(const LargestQuery& query, const std::vector<Larg
 // file and line, and what is wrong.
 struct MergedRows {
   bool best = true;  // which of the two row lists is filled
+  SearchPart part;   // the whole search, as one part
   std::vector<BestRow> bestRows;
   std::vector<LargestRow> largestRows;
 };
