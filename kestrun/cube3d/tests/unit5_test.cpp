@@ -6,6 +6,7 @@
 #include "core/projection.h"
 #include "core/recording_canvas.h"
 #include "forms/forms.h"
+#include "forms/tests/fixed_cells.h"
 #include "forms/tests/grid_fit.h"
 #include "forms/tests/outside_focus.h"
 #include "forms/tests/tab_cycle.h"
@@ -134,6 +135,13 @@ class TestUnit5 : public QObject {
       testing::VerifyEveryCellFits(*form().Tab);
       QCOMPARE(form().Tab->columnWidth(0), 15);
     }
+  }
+
+  void fixedRowAndColumnStayWhileTheTableScrolls() {
+    form().Show();
+    Select(2);
+    QCoreApplication::processEvents();
+    testing::VerifyFixedCellsStay(*form().Tab);
   }
 
   void selection_data() {
