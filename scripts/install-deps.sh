@@ -23,6 +23,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils openbox x11-apps
   # Cyrillic glyphs for the Russian texts
   fonts-dejavu-core
+  # Qt's own dialogs and messages in Russian (kestrun loads qtbase_ru.qm)
+  qt6-translations-l10n
   # packaging checks: desktop entries, Debian policy, AppStream metadata
   dpkg-dev file desktop-file-utils lintian appstream
   # CI reads the tests' JUnit results for skipped tests

@@ -4,9 +4,11 @@
 
 #include "forms/forms.h"
 #include "formset.h"
+#include "forms/qtrussian.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  kestrun::InstallQtRussian();
   // Closing any other window only hides it; the first window alone ends the
   // program, and it does so itself.
   QApplication::setQuitOnLastWindowClosed(false);
