@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "forms/forms.h"
-#include "formset.h"
 #include "forms/qtrussian.h"
+#include "formset.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
