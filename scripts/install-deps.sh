@@ -21,6 +21,8 @@ packages=(
   locales
   # real-window checks and screenshots, under a small window manager
   xvfb xauth xdotool imagemagick x11-utils openbox x11-apps
+  # another program's window that takes the focus over kestrun in the check
+  xterm
   # Cyrillic glyphs for the Russian texts
   fonts-dejavu-core
   # Qt's own dialogs and messages in Russian (kestrun loads qtbase_ru.qm)
