@@ -70,6 +70,9 @@ for app in velmar kestrun; do
 done
 grep -q "libqt6charts6" <<<"$(dpkg-deb -I "$build"/packages/kestrun_*.deb)" ||
   fail "kestrun's package does not depend on libqt6charts6"
+# Read at run time for Qt's own dialogs, so no library link shows it.
+grep -q "qt6-translations-l10n" <<<"$(dpkg-deb -I "$build"/packages/kestrun_*.deb)" ||
+  fail "kestrun's package does not depend on qt6-translations-l10n"
 grep -q "libqt6printsupport6" <<<"$(dpkg-deb -I "$build"/packages/velmar_*.deb)" ||
   fail "velmar's package does not depend on libqt6printsupport6"
 

@@ -335,4 +335,40 @@ read -r size lines < <(python3 -c "$svg_size_and_lines" "$saved" 2>/dev/null || 
 [ "$lines" = 370 ] || fail "kestrun: the saved picture has $lines lines, expected 370"
 pass "kestrun: right click saved the circulant as a 361 x 337 SVG with its 370 chords"
 leave_circulant_window "kestrun (save)"
+# ---- kestrun: the hypercube's table at N = 32 keeps its fixed row in place ----
+# "двоичный гиперкуб", "Далее", 32 from the list, "Построить"; a click into the
+# table and Ctrl+End scroll it to its last row. The fixed row 0 must stand at
+# the top unchanged while the rows and their vertex numbers move under it.
+"$build/kestrun/shell/kestrun" >"$OUT/kestrun-grid.log" 2>&1 &
+kestrun=$!
+form1=$(window '^ЛР №2$')
+xdotool mousemove --window "$form1" 30 80 click 1      # "двоичный гиперкуб"
+xdotool mousemove --window "$form1" 237 100 click 1    # "Далее"
+form2=$(window '^КС типа n-мерный двоичный гиперкуб$')
+xdotool mousemove --window "$form2" 112 50 click 1     # the list of ComboBox1
+sleep 0.3
+xdotool key End Return                                 # "32"
+xdotool mousemove --window "$form2" 50 92 click 1      # "Построить"
+xdotool mousemove --window "$form2" 300 400            # off the controls
+shot kestrun-grid-1-built
+xdotool mousemove --window "$form2" 50 215 click 1     # a cell of StringGrid1
+xdotool key ctrl+End
+xdotool mousemove --window "$form2" 300 400
+shot kestrun-grid-2-scrolled
+client_area "$form2"
+# StringGrid1 stands at (8, 184); its cells start inside a frame of 1 or 2 px.
+strip() {  # file w h x y: checksum of a rectangle of the table
+  convert "$1" -crop "$2x$3+$(( X + 8 + $4 ))+$(( Y + 184 + $5 ))" +repage rgb:- | md5sum
+}
+[ "$(strip "$OUT/kestrun-grid-1-built.png" 12 100 3 20)" != \
+  "$(strip "$OUT/kestrun-grid-2-scrolled.png" 12 100 3 20)" ] ||
+  fail "kestrun: Ctrl+End did not scroll the vertex numbers of the table"
+[ "$(strip "$OUT/kestrun-grid-1-built.png" 85 10 3 3)" = \
+  "$(strip "$OUT/kestrun-grid-2-scrolled.png" 85 10 3 3)" ] ||
+  fail "kestrun: the fixed row of the table moved when the table scrolled"
+pass "kestrun: at N = 32 the table scrolls under its fixed row, which stays at the top"
+xdotool mousemove --window "$form2" 45 364 click 1     # "Назад"
+form1=$(window '^ЛР №2$')
+xdotool mousemove --window "$form1" 237 124 click 1    # "Выход"
+finish "$kestrun" "kestrun (table)"
 echo "window-check: $passed passed, 0 failed"

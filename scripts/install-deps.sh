@@ -21,8 +21,12 @@ packages=(
   locales
   # real-window checks and screenshots, under a small window manager
   xvfb xauth xdotool imagemagick x11-utils openbox x11-apps
+  # another program's window that takes the focus over kestrun in the check
+  xterm
   # Cyrillic glyphs for the Russian texts
   fonts-dejavu-core
+  # Qt's own dialogs and messages in Russian (kestrun loads qtbase_ru.qm)
+  qt6-translations-l10n
   # packaging checks: desktop entries, Debian policy, AppStream metadata
   dpkg-dev file desktop-file-utils lintian appstream
   # CI reads the tests' JUnit results for skipped tests

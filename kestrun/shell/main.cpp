@@ -3,10 +3,12 @@
 #include <QApplication>
 
 #include "forms/forms.h"
+#include "forms/qtrussian.h"
 #include "formset.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  kestrun::InstallQtRussian();
   // Closing any other window only hides it; the first window alone ends the
   // program, and it does so itself.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -7,9 +7,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <limits>
 #include <variant>
 
 #include "circulant.h"
+#include "fieldfit.h"
 #include "framework/dialogunits.h"
 #include "framework/messagebox.h"
 #include "matrixtablemodel.h"
@@ -21,6 +23,8 @@ namespace {
 using velmar::TemplateControl;
 
 constexpr int kVertexTextLimit = 2;
+// D is at most 2147483647, the mark of a pair beyond the search's reach.
+constexpr int kDiameterDigits = std::numeric_limits<std::int32_t>::digits10 + 1;
 
 QTableView* MakeGrid(QWidget* parent, MatrixTableModel* model) {
   auto* grid = new QTableView(parent);
@@ -139,6 +143,8 @@ void CCircularDlg::DoDataExchange() {
   ok->setDefault(true);
   // Typed and pasted text alike: the field never holds more than two characters.
   m_editVertices->setMaxLength(kVertexTextLimit);
+  m_editDiameter->setFont(
+      FontFittingDigits(m_editDiameter->font(), FieldTextRoom(*m_editDiameter), kDiameterDigits));
 }
 
 void CCircularDlg::showEvent(QShowEvent* event) {
@@ -204,6 +210,9 @@ void CCircularDlg::OnBnClickedBuild() {
   m_nDiameter = model.diameter;
   const QString strDiameter = QString::number(m_nDiameter);
   m_editDiameter->setText(strDiameter);
+  // A field the program writes shows its text from the start, as after the
+  // user's Home, not scrolled to the cursor that setText leaves at the end.
+  m_editDiameter->setCursorPosition(0);
 
   m_dAverDiam = model.averDiam;
   const QString strAverDiam = QString::fromStdString(velmar::FormatAverDiam(m_dAverDiam));

@@ -94,6 +94,7 @@ void CMainFrame::CreateMenus() {
         recentPlaceholder_ = qmenu->addAction(QString::fromLatin1(item.caption));
         recentPlaceholder_->setData(item.id);
         recentPlaceholder_->setEnabled(false);
+        ApplyPrompt(recentPlaceholder_, item.id);
       } else {
         qmenu->addAction(actions_[item.id]);
       }

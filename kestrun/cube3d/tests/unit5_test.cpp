@@ -1,4 +1,6 @@
 #include <QLineSeries>
+#include <QRadioButton>
+#include <QStyleOption>
 #include <QTest>
 #include <memory>
 
@@ -6,6 +8,7 @@
 #include "core/projection.h"
 #include "core/recording_canvas.h"
 #include "forms/forms.h"
+#include "forms/tests/fixed_cells.h"
 #include "forms/tests/grid_fit.h"
 #include "forms/tests/outside_focus.h"
 #include "forms/tests/tab_cycle.h"
@@ -86,6 +89,38 @@ class TestUnit5 : public QObject {
     QCOMPARE(form().Label3->pos(), QPoint(8, 120));
   }
 
+  // The three items share the group's 81 x 65 in equal rows: the circles
+  // neither touch one another nor the frame.
+  void radioCirclesStandApartInsideTheFrame() {
+    form().Show();
+    QCoreApplication::processEvents();
+    RadioGroup& group = *form().RadioGroup1;
+    QCOMPARE(group.size(), QSize(81, 65));
+    QStyleOptionGroupBox frameOption;
+    frameOption.initFrom(&group);
+    frameOption.text = group.title();
+    frameOption.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    frameOption.lineWidth = 1;
+    const QRect frame = group.style()->subControlRect(QStyle::CC_GroupBox, &frameOption,
+                                                      QStyle::SC_GroupBoxFrame, &group);
+    std::vector<QRect> circles;
+    for (int i = 0; i < group.Count(); ++i) {
+      QRadioButton& item = *group.Item(i);
+      QStyleOptionButton option;
+      option.initFrom(&item);
+      option.text = item.text();
+      const QRect circle =
+          item.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &item);
+      circles.push_back(circle.translated(item.pos()));
+    }
+    constexpr int kGap = 2;
+    QVERIFY2(circles.front().top() - frame.top() > kGap, qPrintable(QString::number(frame.top())));
+    QVERIFY(frame.bottom() - circles.back().bottom() > kGap);
+    for (std::size_t i = 1; i < circles.size(); ++i)
+      QVERIFY2(circles[i].top() - circles[i - 1].bottom() > kGap, qPrintable(QString::number(i)));
+    for (const QRect& circle : circles) QVERIFY(circle.left() - frame.left() > kGap);
+  }
+
   void captionsAndStartState() {
     QCOMPARE(form().Label1->Caption(), QString());
     QCOMPARE(form().Label2->Caption(), QStringLiteral("Декартовы"));
@@ -134,6 +169,13 @@ class TestUnit5 : public QObject {
       testing::VerifyEveryCellFits(*form().Tab);
       QCOMPARE(form().Tab->columnWidth(0), 15);
     }
+  }
+
+  void fixedRowAndColumnStayWhileTheTableScrolls() {
+    form().Show();
+    Select(2);
+    QCoreApplication::processEvents();
+    testing::VerifyFixedCellsStay(*form().Tab);
   }
 
   void selection_data() {

@@ -5,6 +5,7 @@
 #include "core/projection.h"
 #include "core/recording_canvas.h"
 #include "forms/program.h"
+#include "forms/tests/fixed_cells.h"
 #include "forms/tests/grid_fit.h"
 #include "forms/tests/outside_focus.h"
 #include "forms/tests/tab_cycle.h"
@@ -52,6 +53,7 @@ class Unit2Test : public QObject {
   void clickFromAnotherWindowOfTheProgramRunsOnce();
   void tabCycleWithAFilledTable();
   void everyNumberOfTheTableFitsItsColumn();
+  void fixedRowAndColumnStayWhileTheTableScrolls();
 
  private:
   void Pick(const QString& item);
@@ -268,6 +270,14 @@ void Unit2Test::everyNumberOfTheTableFitsItsColumn() {
   testing::VerifyEveryCellFits(grid);
   QCOMPARE(grid.columnWidth(0), 15);
   QCOMPARE(grid.rowHeight(0), 15);
+}
+
+void Unit2Test::fixedRowAndColumnStayWhileTheTableScrolls() {
+  form_->Show();
+  Pick(QStringLiteral("32"));
+  form_->DrawClick();
+  QCoreApplication::processEvents();
+  testing::VerifyFixedCellsStay(*form_->StringGrid1);
 }
 
 QTEST_MAIN(Unit2Test)

@@ -23,16 +23,8 @@ void GivePlotTheRoom(QChart& chart) {
   legend.layout()->setContentsMargins(0, 0, 0, 0);
 }
 
-// Every visit appends its points again, so the line runs through zero-length
-// pieces between coinciding points. Square caps would put a dot on each, and
-// the one-pixel stroker steps differently through them; a two-pixel pen with
-// flat caps draws the same pixels however often a point repeats.
-QPen SeriesPen(const QColor& colour) {
-  QPen pen(colour);
-  pen.setWidth(2);
-  pen.setCapStyle(Qt::FlatCap);
-  return pen;
-}
+// The chart component's plain one-pixel line.
+QPen SeriesPen(const QColor& colour) { return QPen(colour, 1); }
 
 }  // namespace
 
@@ -104,6 +96,11 @@ void ChartForm::BuildChart() {
 
 void ChartForm::FormActivate() {
   Label1->SetCaption(QStringLiteral("Графики"));
+  // Each visit shows the same points. Appended again, they would lie on the
+  // earlier ones, and the one-pixel stroker steps differently through the
+  // zero-length pieces between coinciding points; so they replace them.
+  Series1->clear();
+  Series2->clear();
   const std::size_t count =
       std::min({settings_.x.size(), settings_.d.size(), settings_.aveD.size()});
   for (std::size_t k = 0; k < count; ++k) {

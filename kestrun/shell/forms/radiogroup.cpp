@@ -1,6 +1,9 @@
 #include "forms/radiogroup.h"
 
-#include <QVBoxLayout>
+#include <QFontMetrics>
+
+#include "core/radio_layout.h"
+#include "forms/radiogroupstyle.h"
 
 namespace kestrun {
 
@@ -8,13 +11,15 @@ RadioGroup::RadioGroup(QWidget* parent, const QString& caption, const QStringLis
                        const QRect& rect)
     : QGroupBox(caption, parent) {
   setGeometry(rect);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(4, 0, 0, 0);
-  layout->setSpacing(0);
+  setStyle(SharedRadioGroupStyle());
+  const std::vector<ItemBox> boxes = RadioItemBoxes(
+      rect.width(), rect.height(), fontMetrics().height(), static_cast<int>(items.size()));
   for (int i = 0; i < items.size(); ++i) {
     auto* button = new QRadioButton(items[i], this);
+    const ItemBox& box = boxes[i];
+    button->setStyle(style());
+    button->setGeometry(box.left, box.top, box.width, box.height);
     buttons_.addButton(button, i);
-    layout->addWidget(button);
   }
   connect(&buttons_, &QButtonGroup::idToggled, this, &RadioGroup::OnToggled);
 }

@@ -16,6 +16,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <memory>
 #include <utility>
 
 #include "core/chart_csv.h"
@@ -24,6 +25,7 @@
 #include "forms/form.h"
 #include "forms/image.h"
 #include "forms/program.h"
+#include "forms/qtrussian.h"
 #include "forms/stringgrid.h"
 
 namespace kestrun {
@@ -45,26 +47,9 @@ QString DefaultFolder() {
 }
 
 QString AskWithDialog(QWidget* parent, const QString& proposedName, const QStringList& filters) {
-  QFileDialog dialog(parent, QStringLiteral("Сохранить"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // Qt's own dialog looks the same everywhere and can be driven in tests.
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setNameFilters(filters);
-  dialog.setDirectory(DefaultFolder());
-  const QFileInfo proposed(proposedName);
-  for (const QString& filter : filters)
-    if (SuffixOfFilter(filter) == proposed.suffix()) dialog.selectNameFilter(filter);
-  dialog.setDefaultSuffix(proposed.suffix());
-  dialog.selectFile(proposedName);
-  // Picking another type of file changes the proposed name's suffix with it.
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                   [&dialog, base = proposed.completeBaseName()](const QString& filter) {
-                     const QString suffix = SuffixOfFilter(filter);
-                     dialog.setDefaultSuffix(suffix);
-                     dialog.selectFile(base + QLatin1Char('.') + suffix);
-                   });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
+  const std::unique_ptr<QFileDialog> dialog = MakeSaveDialog(parent, proposedName, filters);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return dialog->selectedFiles().first();
 }
 
 SavePathAsker& Asker() {
@@ -163,6 +148,30 @@ void AddEntry(QMenu& menu, const QString& text, std::function<void()> run) {
 
 }  // namespace
 
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& proposedName,
+                                            const QStringList& filters) {
+  auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Сохранить"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  // Qt's own dialog looks the same everywhere and can be driven in tests.
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setNameFilters(filters);
+  dialog->setDirectory(DefaultFolder());
+  const QFileInfo proposed(proposedName);
+  for (const QString& filter : filters)
+    if (SuffixOfFilter(filter) == proposed.suffix()) dialog->selectNameFilter(filter);
+  dialog->setDefaultSuffix(proposed.suffix());
+  dialog->selectFile(proposedName);
+  // Picking another type of file changes the proposed name's suffix with it.
+  QFileDialog* raw = dialog.get();
+  QObject::connect(raw, &QFileDialog::filterSelected, raw,
+                   [raw, base = proposed.completeBaseName()](const QString& filter) {
+                     const QString suffix = SuffixOfFilter(filter);
+                     raw->setDefaultSuffix(suffix);
+                     raw->selectFile(base + QLatin1Char('.') + suffix);
+                   });
+  return dialog;
+}
+
 SavePathAsker SetSavePathAsker(SavePathAsker asker) {
   return std::exchange(Asker(), std::move(asker));
 }
@@ -174,8 +183,8 @@ bool WriteFileWhole(const QString& path, const QByteArray& data) {
   if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
     return true;
   // Without a commit the temporary file goes and an earlier file stays.
-  ShowErrorMessage(
-      QStringLiteral("Не удалось сохранить файл \"%1\": %2").arg(path, file.errorString()));
+  ShowErrorMessage(QStringLiteral("Не удалось сохранить файл \"%1\": %2")
+                       .arg(path, SystemReason(file.errorString())));
   return false;
 }
 

@@ -8,8 +8,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QChartView;
+class QFileDialog;
 class QMenu;
 class QWidget;
 
@@ -24,6 +26,10 @@ class StringGrid;
 using SavePathAsker = std::function<QString(QWidget* parent, const QString& proposedName,
                                             const QStringList& filters)>;
 SavePathAsker SetSavePathAsker(SavePathAsker asker);
+// Qt's own save dialog, set up with the proposed name and the file types;
+// the asker that tests have not replaced runs it.
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& proposedName,
+                                            const QStringList& filters);
 
 // Shows a context menu at a global position and runs the chosen action. Tests
 // install their own to see the entries and pick one.

@@ -1,8 +1,12 @@
 // Taking pictures, tables and chart data into a report: the menus, the files
 // they write, the clipboard, and saves that fail.
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QMessageBox>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <cstdlib>
@@ -15,6 +19,7 @@
 #include "core/svg_picture.h"
 #include "forms/chartform.h"
 #include "forms/image.h"
+#include "forms/qtrussian.h"
 #include "report_fixture.h"
 #include "unit2.h"
 #include "unit5.h"
@@ -60,6 +65,10 @@ class ReportExportTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
+  void qtDialogsSpeakRussian();
+  void systemReasonsInRussian_data();
+  void systemReasonsInRussian();
   void replayPaintsTheSamePictureAndForgetsWhatAFullFillHides();
   void svgKeepsEveryCoordinateAndEscapesText();
   void csvRoundTripsEveryValue();
@@ -76,6 +85,50 @@ class ReportExportTest : public QObject {
   void cancelledDialogWritesNothing();
   void menuKeyOpensThePictureMenu();
 };
+
+void ReportExportTest::initTestCase() { QVERIFY(InstallQtRussian()); }
+
+void ReportExportTest::qtDialogsSpeakRussian() {
+  const auto dialog = MakeSaveDialog(nullptr, QStringLiteral("circulant-35.png"),
+                                     {QStringLiteral("Изображение PNG (*.png)")});
+  dialog->show();
+  QCOMPARE(dialog->windowTitle(), QStringLiteral("Сохранить"));
+  QStringList buttons;
+  for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+    buttons << button->text();
+  QCOMPARE(buttons, (QStringList{QStringLiteral("&Сохранить"), QStringLiteral("Отмена")}));
+  QStringList labels;
+  for (QLabel* label : dialog->findChildren<QLabel*>()) labels << label->text();
+  QVERIFY2(labels.contains(QStringLiteral("&Имя файла:")), qPrintable(labels.join(u'|')));
+
+  // The question before a file is replaced, and its buttons.
+  const QString replace =
+      QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?");
+  QVERIFY2(replace.contains(QStringLiteral("существует")), qPrintable(replace));
+  QMessageBox question;
+  question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  QCOMPARE(question.button(QMessageBox::Yes)->text(), QStringLiteral("&Да"));
+  QCOMPARE(question.button(QMessageBox::No)->text(), QStringLiteral("&Нет"));
+}
+
+void ReportExportTest::systemReasonsInRussian_data() {
+  QTest::addColumn<QString>("reason");
+  QTest::addColumn<QString>("russian");
+  QTest::newRow("EACCES") << "Permission denied"
+                          << "Доступ запрещён";
+  QTest::newRow("ENOENT") << "No such file or directory"
+                          << "Файл или каталог не существует";
+  QTest::newRow("ENOSPC") << "No space left on device"
+                          << "Нет свободного места на устройстве";
+  QTest::newRow("already Russian") << "Это не каталог"
+                                   << "Это не каталог";
+}
+
+void ReportExportTest::systemReasonsInRussian() {
+  QFETCH(QString, reason);
+  QFETCH(QString, russian);
+  QCOMPARE(SystemReason(reason), russian);
+}
 
 void ReportExportTest::replayPaintsTheSamePictureAndForgetsWhatAFullFillHides() {
   QWidget parent;
@@ -351,9 +404,13 @@ void ReportExportTest::failedSaveShowsAMessageAndLeavesNoFile() {
   run.Menu(*Chart(Form9).ChartView, QStringLiteral("Сохранить данные…"), paths[0]);
   run.Menu(*Chart(Form9).ChartView, QStringLiteral("Сохранить изображение…"), paths[1]);
   QCOMPARE(run.messages.size(), 5);
-  for (const QString& message : run.messages)
+  // The system's reason follows in Russian, as the rest of the message.
+  static const QRegularExpression russianReason(QStringLiteral("\": [^A-Za-z\"]+$"));
+  for (const QString& message : run.messages) {
     QVERIFY2(message.startsWith(QStringLiteral("Не удалось сохранить файл \"")),
              qPrintable(message));
+    QVERIFY2(russianReason.match(message).hasMatch(), qPrintable(message));
+  }
   QVERIFY(run.messages[0].contains(paths[0]));
   QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden),
            QStringList{QStringLiteral("plain")});

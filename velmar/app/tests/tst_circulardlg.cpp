@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "circulardlg.h"
+#include "fieldfit.h"
 #include "framework/dialogunits.h"
 #include "framework/view.h"
 #include "messagecapture.h"
@@ -270,6 +271,34 @@ class TestCircularDlg : public QObject {
     }
     QVERIFY(distance->horizontalHeader()->sectionSize(5) <
             metrics.horizontalAdvance(QStringLiteral("2147483647")));
+  }
+
+  // The mark of a far pair is the longest text D can have: it must show
+  // whole, from its first digit, in the field at its template size.
+  void diameterFieldShowsTheFarMarkWhole() {
+    dialog_->show();
+    auto* field = Control<QLineEdit>(*dialog_, velmar::IDC_EDIT_DIAMETER);
+    const QSize templateSize = field->size();
+    Build("99", "1");
+    QCOMPARE(field->text(), QStringLiteral("2147483647"));
+    QCOMPARE(field->size(), templateSize);
+    const int textWidth = QFontMetrics(field->font()).horizontalAdvance(field->text());
+    QVERIFY2(textWidth <= FieldTextRoom(*field),
+             qPrintable(QStringLiteral("%1 > %2").arg(textWidth).arg(FieldTextRoom(*field))));
+    QCOMPARE(field->cursorPosition(), 0);
+    // The ink spans the whole text and starts at the field's left edge.
+    const QImage image = field->grab().toImage();
+    int first = image.width();
+    int last = -1;
+    for (int x = 3; x < image.width() - 3; ++x) {
+      if (HasInkIn(image, x, x + 1, 3, image.height() - 3)) {
+        first = std::min(first, x);
+        last = x;
+      }
+    }
+    QVERIFY2(first <= 6, qPrintable(QString::number(first)));
+    QVERIFY2(last - first + 1 >= textWidth - 3,
+             qPrintable(QStringLiteral("%1 of %2").arg(last - first + 1).arg(textWidth)));
   }
 
   void refusedInputKeepsEarlierResults_data() {

@@ -241,6 +241,27 @@ class TestMainFrm : public QObject {
     CloseMenuAndExpectReady(edit);
   }
 
+  void keyboardReachesThePromptOfTheRecentFilePlaceholder() {
+    ActivateFrame();
+    QTest::keyClick(frame_.get(), Qt::Key_F, Qt::AltModifier);
+    QMenu* file = frame_->FileMenu();
+    QTRY_VERIFY(file->isVisible());
+    QAction* placeholder = nullptr;
+    for (QAction* item : file->actions()) {
+      if (IdOf(item) == velmar::ID_FILE_MRU_FILE1) placeholder = item;
+    }
+    QVERIFY(placeholder != nullptr && !placeholder->isEnabled());
+    for (int i = 0; i < file->actions().size() && file->activeAction() != placeholder; ++i)
+      QTest::keyClick(file, Qt::Key_Down);
+    QCOMPARE(file->activeAction(), placeholder);
+    QCOMPARE(frame_->statusBar()->currentMessage(), QStringLiteral("Open this document"));
+    // One step on, the next item's prompt replaces it.
+    QTest::keyClick(file, Qt::Key_Down);
+    QCOMPARE(frame_->statusBar()->currentMessage(),
+             QStringLiteral("Quit the application; prompts to save documents"));
+    CloseMenuAndExpectReady(file);
+  }
+
   void longRecentPathsAreShortenedToTheScreen_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("ending");

@@ -15,6 +15,7 @@
 #include "forms/program.h"
 #include "forms/radiogroup.h"
 #include "forms/stringgrid.h"
+#include "forms/tests/fixed_cells.h"
 #include "forms/tests/outside_focus.h"
 #include "forms/tests/tab_cycle.h"
 
@@ -52,6 +53,8 @@ class FormLayerTest : public QObject {
   void tabLeavesAFilledGrid();
   void keysMoveOnlyBetweenCellsThatAreNotFixed();
   void aClickOnAFixedCellMakesNoCurrentCell();
+  void fixedRowAndColumnStayWhileTheCellsScroll();
+  void theCurrentCellNeverHidesUnderTheFixedCells();
   void everyTwoDigitNumberFitsAFifteenPixelColumn();
   void gridFontIsNarrowedOnlyAsFarAsNeeded();
   void enterAndSpacePressAFocusedButton();
@@ -367,6 +370,60 @@ void FormLayerTest::aClickOnAFixedCellMakesNoCurrentCell() {
   QCOMPARE(window.Current(), QPoint(2, 3));
   click(0, 5);
   QCOMPARE(window.Current(), QPoint(2, 3));
+}
+
+void FormLayerTest::fixedRowAndColumnStayWhileTheCellsScroll() {
+  GridWindow window;
+  StringGrid& grid = *window.grid;
+  grid.SetColCount(12);  // wider than the grid: it scrolls both ways
+  for (int col = 0; col < 12; ++col) grid.SetCell(col, 0, QString(QChar(u'A' + col)));
+  for (int row = 1; row < 33; ++row) {
+    for (int col = 0; col < 12; ++col) grid.SetCell(col, row, QString::number(row - 1));
+  }
+  QVERIFY(grid.verticalScrollBar()->maximum() > 0);
+  QVERIFY(grid.horizontalScrollBar()->maximum() > 0);
+  testing::VerifyFixedCellsStay(grid);
+
+  // Row 0 goes sideways with its columns, column 0 up and down with its rows.
+  grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+  grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
+  const QPoint pastCorner(grid.columnWidth(0) + 1, grid.rowHeight(0) + 1);
+  const QModelIndex heading = grid.indexAt(QPoint(pastCorner.x(), 1));
+  QCOMPARE(heading.row(), 0);
+  QVERIFY(heading.column() > 1);
+  const QModelIndex number = grid.indexAt(QPoint(1, pastCorner.y()));
+  QCOMPARE(number.column(), 0);
+  QVERIFY(number.row() > 1);
+  QCOMPARE(grid.indexAt(QPoint(1, 1)), grid.model()->index(0, 0));
+  // A click on the heading over scrolled cells hits the heading.
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(pastCorner.x(), 1));
+  QVERIFY(!grid.currentIndex().isValid());
+}
+
+void FormLayerTest::theCurrentCellNeverHidesUnderTheFixedCells() {
+  GridWindow window;
+  StringGrid& grid = *window.grid;
+  grid.SetColCount(12);
+  grid.setFocus(Qt::TabFocusReason);
+  const auto uncovered = [&] {
+    const QRect cell = grid.visualRect(grid.currentIndex());
+    return cell.top() >= grid.rowHeight(0) && cell.left() >= grid.columnWidth(0) &&
+           cell.bottom() < grid.viewport()->height() && cell.right() < grid.viewport()->width();
+  };
+  window.Press(Qt::Key_End, Qt::ControlModifier);
+  QCOMPARE(window.Current(), QPoint(11, 32));
+  QVERIFY(uncovered());
+  for (int step = 0; step < 31; ++step) {
+    window.Press(Qt::Key_Up);
+    QVERIFY2(uncovered(), qPrintable(QString::number(window.Current().y())));
+  }
+  for (int step = 0; step < 10; ++step) {
+    window.Press(Qt::Key_Left);
+    QVERIFY2(uncovered(), qPrintable(QString::number(window.Current().x())));
+  }
+  QCOMPARE(window.Current(), QPoint(1, 1));
+  QCOMPARE(grid.verticalScrollBar()->value(), 0);
+  QCOMPARE(grid.horizontalScrollBar()->value(), 0);
 }
 
 void FormLayerTest::everyTwoDigitNumberFitsAFifteenPixelColumn() {
