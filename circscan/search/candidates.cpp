@@ -61,6 +61,15 @@ CandidatePlan::CandidatePlan(std::int32_t n, std::int32_t k) : n_(n), k_(k), phi
   }
 }
 
+CandidatePlan::TaskParts CandidatePlan::Parts(std::size_t t) const {
+  const Task& task = tasks_[t];
+  const Family& family = families_[static_cast<std::size_t>(task.family)];
+  const std::span<const std::int32_t> rest(family.rest);
+  if (task.second < 0) return {family.g, 0, rest};
+  const auto second = static_cast<std::size_t>(task.second);
+  return {family.g, rest[second], rest.subspan(second + 1)};
+}
+
 std::uint64_t CandidatePlan::TaskSize(std::size_t t) const {
   const Task& task = tasks_[t];
   const auto& rest = families_[static_cast<std::size_t>(task.family)].rest;

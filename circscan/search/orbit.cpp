@@ -26,6 +26,14 @@ std::vector<std::int32_t> Multiply(std::int32_t n, std::int64_t u,
   return out;
 }
 
+std::vector<std::int32_t> FoldedInverses(std::int32_t n) {
+  std::vector<std::int32_t> inverses(static_cast<std::size_t>(n / 2) + 1);
+  for (std::int32_t x = 1; x <= n / 2; ++x) {
+    if (Gcd(x, n) == 1) inverses[static_cast<std::size_t>(x)] = Fold(InverseMod(x, n), n);
+  }
+  return inverses;
+}
+
 OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
                        std::vector<std::int32_t>& scratch) {
   const std::int32_t g = set.front();

@@ -28,6 +28,9 @@ struct OrbitInfo {
 OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
                        std::vector<std::int32_t>& scratch);
 
+// For x in 0..n/2: Fold(x^-1 mod n) when x is a unit of Z_n, else 0.
+std::vector<std::int32_t> FoldedInverses(std::int32_t n);
+
 // The set uS, folded and sorted.
 std::vector<std::int32_t> Multiply(std::int32_t n, std::int64_t u,
                                    std::span<const std::int32_t> set);
