@@ -1,6 +1,7 @@
 #include "orbit.h"
 
 #include <algorithm>
+#include <compare>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -15,6 +16,20 @@ void MultiplyInto(std::int32_t n, std::int64_t u, std::span<const std::int32_t> 
   out.clear();
   for (const std::int32_t s : set) out.push_back(Fold(u * s, n));
   std::sort(out.begin(), out.end());
+}
+
+// 1..n/2 without the sorted set.
+std::vector<std::int32_t> Complement(std::int32_t n, std::span<const std::int32_t> set) {
+  std::vector<std::int32_t> rest;
+  std::size_t next = 0;
+  for (std::int32_t x = 1; x <= n / 2; ++x) {
+    if (next < set.size() && set[next] == x) {
+      ++next;
+    } else {
+      rest.push_back(x);
+    }
+  }
+  return rest;
 }
 
 }  // namespace
@@ -36,6 +51,14 @@ std::vector<std::int32_t> FoldedInverses(std::int32_t n) {
 
 OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
                        std::vector<std::int32_t>& scratch) {
+  // A unit permutes 1..n/2, so uS and S differ exactly where their
+  // complements C do, and uS < S exactly when C < uC. A set holding most of
+  // 1..n/2 is compared through its shorter complement.
+  std::vector<std::int32_t> complement;
+  const bool viaComplement = 2 * static_cast<std::int64_t>(set.size()) > n / 2;
+  if (viaComplement) complement = Complement(n, set);
+  const std::span<const std::int32_t> compared =
+      viaComplement ? std::span<const std::int32_t>(complement) : set;
   const std::int32_t g = set.front();
   const std::int64_t m = n / g;
   std::uint64_t stabiliser = 0;
@@ -48,9 +71,10 @@ OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::in
     for (int t = 0; t < count; ++t) {
       for (std::int64_t u = targets[t]; u < n; u += m) {
         if (u == 0 || Gcd(u, n) != 1) continue;
-        MultiplyInto(n, u, set, scratch);
-        const auto order = std::lexicographical_compare_three_way(scratch.begin(), scratch.end(),
-                                                                  set.begin(), set.end());
+        MultiplyInto(n, u, compared, scratch);
+        auto order = std::lexicographical_compare_three_way(scratch.begin(), scratch.end(),
+                                                            compared.begin(), compared.end());
+        if (viaComplement) order = 0 <=> order;
         if (order < 0) return {};
         if (order == 0) ++stabiliser;
       }
