@@ -148,7 +148,9 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
     hooks.progress->work += sets * weight;
   };
   tbb::parallel_for(tbb::blocked_range<std::size_t>(0, mine.size()), [&](const auto& range) {
-    RingSearch search(n, query.k);
+    // Built on the first set that needs a search: its tables cost O(n), which
+    // matters where a whole N holds one such set.
+    std::optional<RingSearch> search;
     PrefixCover cover(n);
     std::vector<std::int32_t> scratch;
     Tally local;
@@ -164,7 +166,8 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
         }
         const OrbitInfo orbit = ExamineOrbit(n, plan.phi(), set, scratch);
         if (!orbit.smallest) return true;
-        const auto result = search.Run(set, now);
+        if (!search) search.emplace(n, query.k);
+        const auto result = search->Run(set, now);
         if (!result) return true;
         const std::uint64_t key = codec.Pack(*result);
         local.Add(key, *result, orbit.size, set);

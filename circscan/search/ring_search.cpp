@@ -98,14 +98,24 @@ bool RingSearch::CertainlyWorse(std::int32_t level, std::int64_t reached, std::i
   // this circulant could still end with. Every level holds at least two
   // lattice points and every earlier level one vertex, so the filling ends
   // within the table.
+  if (ceiling.diameter == INT32_MAX && ceiling.sum == INT64_MAX) return false;
   const std::int64_t left = n_ - reached;
   std::int32_t last = level;
   if (left > 0) {
     const auto from = static_cast<std::size_t>(level);
     const std::int64_t target = ball_[from] + left;
-    const auto it = std::lower_bound(ball_.begin() + static_cast<std::ptrdiff_t>(from) + 1,
-                                     ball_.end(), target);
-    last = static_cast<std::int32_t>(it - ball_.begin());
+    // The last level filled moves little from one level to the next (with
+    // one generator not at all), so the previous answer is tried first.
+    const auto guess = static_cast<std::size_t>(lastFilled_);
+    if (guess > from && guess < ball_.size() && ball_[guess - 1] < target &&
+        ball_[guess] >= target) {
+      last = lastFilled_;
+    } else {
+      const auto it = std::lower_bound(ball_.begin() + static_cast<std::ptrdiff_t>(from) + 1,
+                                       ball_.end(), target);
+      last = static_cast<std::int32_t>(it - ball_.begin());
+      lastFilled_ = last;
+    }
     const auto full = static_cast<std::size_t>(last - 1);
     sum += weighted_[full] - weighted_[from] + (target - ball_[full]) * last;
   }

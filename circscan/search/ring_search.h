@@ -72,6 +72,7 @@ class RingSearch {
   // each level capped at n).
   std::vector<std::int64_t> ball_;
   std::vector<std::int64_t> weighted_;
+  mutable std::int32_t lastFilled_ = 0;
 };
 
 }  // namespace circscan
