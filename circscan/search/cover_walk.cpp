@@ -15,10 +15,12 @@ constexpr std::uint64_t kCheckEvery = 4096;
 }  // namespace
 
 CoverWalk::CoverWalk(const CandidatePlan& plan, std::int32_t d,
-                     const std::vector<std::int32_t>& inverses, const RunHooks& hooks,
+                     const std::vector<std::int32_t>& inverses,
+                     const std::vector<std::uint16_t>& quotients, const RunHooks& hooks,
                      const std::atomic<std::size_t>& firstHit)
     : plan_(plan),
       inverses_(inverses),
+      quotients_(quotients),
       hooks_(hooks),
       firstHit_(firstHit),
       cover_(plan.n(), d, plan.k()),
@@ -92,6 +94,13 @@ bool CoverWalk::LastGenerator(std::size_t from) {
       }
       const std::int32_t inverse = inverses_[static_cast<std::size_t>(c)];
       if (inverse != 0 && inverse < second) skip = true;
+      if (inverse != 0 && !skip && !quotients_.empty()) {
+        const auto stride = static_cast<std::size_t>(n / 2) + 1;
+        for (std::int32_t j = 1; j < position && !skip; ++j) {
+          const auto s = static_cast<std::size_t>(set_[static_cast<std::size_t>(j)]);
+          skip = quotients_[s * stride + static_cast<std::size_t>(c)] < second;
+        }
+      }
     }
     if (skip || !cover_.Covers(position, c)) continue;
     set_[static_cast<std::size_t>(position)] = c;

@@ -18,10 +18,12 @@ namespace circscan {
 
 class CoverWalk {
  public:
-  // `inverses` is FoldedInverses(plan.n()); `firstHit` the earliest task
-  // known to hold a set within d, after which a walk has nothing to add.
+  // `inverses` is FoldedInverses(plan.n()) and `quotients`
+  // FoldedQuotients(plan.n(), inverses); `firstHit` the earliest task known
+  // to hold a set within d, after which a walk has nothing to add.
   CoverWalk(const CandidatePlan& plan, std::int32_t d, const std::vector<std::int32_t>& inverses,
-            const RunHooks& hooks, const std::atomic<std::size_t>& firstHit);
+            const std::vector<std::uint16_t>& quotients, const RunHooks& hooks,
+            const std::atomic<std::size_t>& firstHit);
 
   struct Result {
     bool cut = false;  // a stop ended the walk before it was complete
@@ -37,6 +39,7 @@ class CoverWalk {
 
   const CandidatePlan& plan_;
   const std::vector<std::int32_t>& inverses_;
+  const std::vector<std::uint16_t>& quotients_;
   const RunHooks& hooks_;
   const std::atomic<std::size_t>& firstHit_;
   BallCover cover_;

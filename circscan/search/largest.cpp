@@ -31,10 +31,12 @@ struct Outcome {
 Outcome FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d, const RunHooks& hooks) {
   const CandidatePlan plan(n, k);
   const std::vector<std::int32_t> inverses = FoldedInverses(n);
+  const std::vector<std::uint16_t> quotients =
+      k > 2 ? FoldedQuotients(n, inverses) : std::vector<std::uint16_t>{};
   std::vector<std::vector<std::int32_t>> hits(plan.taskCount());
   std::atomic<std::size_t> firstHit{SIZE_MAX};
   tbb::parallel_for(tbb::blocked_range<std::size_t>(0, plan.taskCount()), [&](const auto& range) {
-    CoverWalk walk(plan, d, inverses, hooks, firstHit);
+    CoverWalk walk(plan, d, inverses, quotients, hooks, firstHit);
     for (std::size_t t = range.begin(); t != range.end(); ++t) {
       if (t > firstHit.load(std::memory_order_relaxed) || hooks.Stopped()) return;
       CoverWalk::Result result = walk.Run(t);

@@ -49,6 +49,23 @@ std::vector<std::int32_t> FoldedInverses(std::int32_t n) {
   return inverses;
 }
 
+std::vector<std::uint16_t> FoldedQuotients(std::int32_t n,
+                                           const std::vector<std::int32_t>& inverses) {
+  if (n > kMaxQuotientRing) return {};
+  const auto stride = static_cast<std::size_t>(n / 2) + 1;
+  std::vector<std::uint16_t> quotients(stride * stride);
+  for (std::size_t s = 1; s < stride; ++s) {
+    for (std::size_t c = 1; c < stride; ++c) {
+      const std::int64_t inverse = inverses[c];
+      if (inverse != 0) {
+        quotients[s * stride + c] =
+            static_cast<std::uint16_t>(Fold(inverse * static_cast<std::int64_t>(s), n));
+      }
+    }
+  }
+  return quotients;
+}
+
 OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
                        std::vector<std::int32_t>& scratch) {
   // A unit permutes 1..n/2, so uS and S differ exactly where their
