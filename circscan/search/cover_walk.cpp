@@ -79,35 +79,41 @@ bool CoverWalk::LastGenerator(std::size_t from) {
   for (std::size_t i = from; i < later_.size(); ++i) {
     const std::int32_t c = later_[i];
     if (++unreported_ >= kCheckEvery && Interrupted()) return true;
-    bool skip = false;
-    if (units_) {
-      // Multiplying by the inverse of an earlier unit s, or of c, gives a
-      // member that holds 1; its next generator must not fall below ours.
-      const std::int32_t second = position == 1 ? c : set_[1];
-      for (std::int32_t j = 1; j < position; ++j) {
-        const auto inverse = inverses_[static_cast<std::size_t>(set_[static_cast<std::size_t>(j)])];
-        if (inverse == 0) continue;
-        std::int64_t& value = turned_[static_cast<std::size_t>(j)];
-        if (std::min<std::int64_t>(value, n - value) < second) skip = true;
-        value += inverse;
-        if (value >= n) value -= n;
-      }
-      const std::int32_t inverse = inverses_[static_cast<std::size_t>(c)];
-      if (inverse != 0 && inverse < second) skip = true;
-      if (inverse != 0 && !skip && !quotients_.empty()) {
-        const auto stride = static_cast<std::size_t>(n / 2) + 1;
-        for (std::int32_t j = 1; j < position && !skip; ++j) {
-          const auto s = static_cast<std::size_t>(set_[static_cast<std::size_t>(j)]);
-          skip = quotients_[s * stride + static_cast<std::size_t>(c)] < second;
-        }
-      }
-    }
-    if (skip || !cover_.Covers(position, c)) continue;
+    // Always called, since it moves the running multiples on to the next c.
+    const bool candidate = !units_ || LastMayBeSmallest(c);
+    if (!candidate || !cover_.Covers(position, c)) continue;
     set_[static_cast<std::size_t>(position)] = c;
     found_ = true;
     return true;
   }
   return false;
+}
+
+// Multiplying by the inverse of an earlier unit s, or of c, gives a member
+// that holds 1; its next generator must not fall below the set's second.
+bool CoverWalk::LastMayBeSmallest(std::int32_t c) {
+  const std::int32_t n = plan_.n();
+  const std::int32_t position = k_ - 1;
+  const std::int32_t second = position == 1 ? c : set_[1];
+  bool smallest = true;
+  for (std::int32_t j = 1; j < position; ++j) {
+    const auto inverse = inverses_[static_cast<std::size_t>(set_[static_cast<std::size_t>(j)])];
+    if (inverse == 0) continue;
+    std::int64_t& value = turned_[static_cast<std::size_t>(j)];
+    if (std::min<std::int64_t>(value, n - value) < second) smallest = false;
+    value += inverse;
+    if (value >= n) value -= n;
+  }
+  const std::int32_t inverse = inverses_[static_cast<std::size_t>(c)];
+  if (inverse == 0 || !smallest) return smallest;
+  if (inverse < second) return false;
+  if (quotients_.empty()) return true;
+  const auto stride = static_cast<std::size_t>(n / 2) + 1;
+  for (std::int32_t j = 1; j < position; ++j) {
+    const auto s = static_cast<std::size_t>(set_[static_cast<std::size_t>(j)]);
+    if (quotients_[s * stride + static_cast<std::size_t>(c)] < second) return false;
+  }
+  return true;
 }
 
 bool CoverWalk::MayBeSmallest(std::int32_t position, std::int32_t x) const {

@@ -35,6 +35,7 @@ class CoverWalk {
   bool Descend(std::int32_t position, std::size_t from);
   bool LastGenerator(std::size_t from);
   bool MayBeSmallest(std::int32_t position, std::int32_t x) const;
+  bool LastMayBeSmallest(std::int32_t c);
   bool Interrupted();
 
   const CandidatePlan& plan_;
