@@ -1,11 +1,16 @@
 // The searches the README quotes, called directly: the best pairs of
 // generators for N = 5..150 (what the NetworkX scan is measured against), the
-// degree-6 records, and one circulant's distances at growing N.
+// records of `largest` beside the first search (circscan::reference), the
+// questions whose cost must follow the number of classes searched, and one
+// circulant's distances at growing N. Times are the whole process's CPU time
+// and the wall time, since the searches run on all of oneTBB's threads.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "reference_search.h"
 #include "ring_search.h"
 #include "search.h"
 
@@ -23,12 +28,94 @@ void BM_BestTriplesUpTo100(benchmark::State& state) {
 }
 BENCHMARK(BM_BestTriplesUpTo100)->Unit(benchmark::kMillisecond);
 
-// The argument is the diameter.
-void BM_LargestDegreeSix(benchmark::State& state) {
-  const auto d = static_cast<std::int32_t>(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(FindLargest({3, d, d, {}}));
+// Arguments: k, the diameter, and 1 for the first search.
+void BM_Largest(benchmark::State& state) {
+  const auto k = static_cast<std::int32_t>(state.range(0));
+  const auto d = static_cast<std::int32_t>(state.range(1));
+  const bool reference = state.range(2) == 1;
+  std::int32_t found = 0;
+  for (auto _ : state) {
+    const auto rows =
+        reference ? reference::FindLargest({k, d, d, {}}) : FindLargest({k, d, d, {}});
+    found = rows.empty() ? 0 : rows.front().n;
+  }
+  state.SetLabel("N = " + std::to_string(found));
 }
-BENCHMARK(BM_LargestDegreeSix)->DenseRange(4, 7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Largest)
+    ->ArgNames({"k", "d", "reference"})
+    ->Args({3, 7, 0})
+    ->Args({3, 7, 1})
+    ->Args({4, 4, 0})
+    ->Args({4, 4, 1})
+    ->Args({5, 3, 0})
+    ->Args({5, 3, 1})
+    ->Args({4, 5, 0})
+    ->Args({4, 5, 1})
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
+
+// Arguments: the last N, k, and 1 for the first search.
+void BM_BestByDiameter(benchmark::State& state) {
+  const auto nTo = static_cast<std::int32_t>(state.range(0));
+  const auto k = static_cast<std::int32_t>(state.range(1));
+  const BestQuery query{5, nTo, k, By::kDiameter, {}};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(state.range(2) == 1 ? reference::FindBest(query) : FindBest(query));
+  }
+}
+BENCHMARK(BM_BestByDiameter)
+    ->ArgNames({"to", "k", "reference"})
+    ->Args({300, 3, 0})
+    ->Args({300, 3, 1})
+    ->Args({1000, 3, 0})
+    ->Args({1000, 3, 1})
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
+
+// Questions with one class of sets: their cost is that of one search.
+void BM_BestOneSetOfHalfN(benchmark::State& state) {
+  const auto n = static_cast<std::int32_t>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(FindBest({n, n, n / 2, By::kDiameter, {}}));
+}
+BENCHMARK(BM_BestOneSetOfHalfN)
+    ->Arg(16000)
+    ->Arg(64000)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_BestOneGenerator(benchmark::State& state) {
+  const auto n = static_cast<std::int32_t>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(FindBest({n, n, 1, By::kDiameter, {}}));
+}
+BENCHMARK(BM_BestOneGenerator)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// One large N with three generators: the classes times one search each.
+void BM_BestOneLargeN(benchmark::State& state) {
+  const auto n = static_cast<std::int32_t>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(FindBest({n, n, 3, By::kDiameter, {}}));
+}
+BENCHMARK(BM_BestOneLargeN)
+    ->Arg(2000)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The same generator many times costs what it costs once.
+void BM_AnalyzeRepeatedGenerator(benchmark::State& state) {
+  const std::vector<std::int32_t> generators(static_cast<std::size_t>(state.range(0)), 1);
+  for (auto _ : state) benchmark::DoNotOptimize(Analyze(1000000, generators, nullptr));
+}
+BENCHMARK(BM_AnalyzeRepeatedGenerator)->Arg(1)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 // One complete search without a ceiling; the argument is N.
 void BM_OneRingSearch(benchmark::State& state) {

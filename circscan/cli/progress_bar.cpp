@@ -33,6 +33,16 @@ std::string Duration(double seconds) {
 
 }  // namespace
 
+double ShareDone(const Progress& progress) {
+  const auto work = static_cast<double>(progress.work.load());
+  const auto workTotal = static_cast<double>(progress.workTotal.load());
+  if (workTotal > 0) return work < workTotal ? work / workTotal : 1.0;
+  const auto done = static_cast<double>(progress.done.load());
+  const auto total = static_cast<double>(progress.total.load());
+  if (total > 0) return done < total ? done / total : 1.0;
+  return 0;
+}
+
 ProgressBar::ProgressBar(const Progress& progress) : progress_(progress) {
   if (isatty(STDERR_FILENO) == 1) thread_ = std::thread([this] { Run(); });
 }
@@ -58,10 +68,10 @@ void ProgressBar::Run() {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const auto done = static_cast<double>(progress_.done.load());
     const auto total = static_cast<double>(progress_.total.load());
+    const double share = ShareDone(progress_);
     const double rate = done / seconds;
     std::string line = "\r";
     if (total > 0) {
-      const double share = done < total ? done / total : 1.0;
       constexpr int kWidth = 24;
       const int filled = static_cast<int>(share * kWidth);
       line += '[' + std::string(static_cast<std::size_t>(filled), '#') +
@@ -74,8 +84,9 @@ void ProgressBar::Run() {
       line += "N = " + std::to_string(progress_.vertexCount.load()) + "  " + Count(done) + " sets";
     }
     line += "  " + Count(rate) + " sets/s";
-    if (total > 0 && rate > 0 && done < total)
-      line += "  " + Duration((total - done) / rate) + " left";
+    // The time left follows the weighed work, not the count of sets.
+    if (total > 0 && share > 0 && share < 1)
+      line += "  " + Duration(seconds * (1 - share) / share) + " left";
     line += "\033[K";
     std::fputs(line.c_str(), stderr);
     std::fflush(stderr);

@@ -11,6 +11,10 @@
 
 namespace circscan {
 
+// The share of the search done, by the weighed work when the search
+// reports it and by the count of sets otherwise; 0 while unknown.
+double ShareDone(const Progress& progress);
+
 class ProgressBar {
  public:
   // Does nothing at all when stderr is not a terminal.

@@ -35,7 +35,9 @@ std::optional<Analysis> Analyze(std::int32_t n, const std::vector<std::int32_t>&
     return fail("the generators do not connect the " + std::to_string(n) +
                 " vertices: they and N have the common divisor " + std::to_string(common));
   }
-  analysis.distances = velmar::ExactDistancesFromZero(n, generators);
+  // The folded list without repeats spans the same graph, and a search
+  // costs per generator, so repeats must not be searched again.
+  analysis.distances = velmar::ExactDistancesFromZero(n, analysis.generators);
   analysis.sum = velmar::SumOfDistances(analysis.distances);
   analysis.diameter = *std::max_element(analysis.distances.begin(), analysis.distances.end());
   return analysis;

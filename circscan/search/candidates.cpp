@@ -37,14 +37,14 @@ bool Connects(std::int32_t n, std::span<const std::int32_t> set) {
 
 CandidatePlan::CandidatePlan(std::int32_t n, std::int32_t k) : n_(n), k_(k), phi_(Totient(n)) {
   const std::int32_t half = n / 2;
-  std::vector<std::int32_t> gcdWithN(static_cast<std::size_t>(half) + 1);
-  for (std::int32_t x = 1; x <= half; ++x) {
+  // A single generator has no others to choose, so it needs no gcd table.
+  std::vector<std::int32_t> gcdWithN(k > 1 ? static_cast<std::size_t>(half) + 1 : 0);
+  for (std::int32_t x = 1; k > 1 && x <= half; ++x) {
     gcdWithN[static_cast<std::size_t>(x)] = static_cast<std::int32_t>(Gcd(x, n));
   }
   for (const std::int32_t g : Divisors(n)) {
     if (g > half) break;
     Family family{g, {}};
-    // A single generator has no others to choose, so its list stays empty.
     for (std::int32_t x = g + 1; k > 1 && x <= half; ++x) {
       if (gcdWithN[static_cast<std::size_t>(x)] >= g) family.rest.push_back(x);
     }
@@ -59,6 +59,15 @@ CandidatePlan::CandidatePlan(std::int32_t n, std::int32_t k) : n_(n), k_(k), phi
     }
     families_.push_back(std::move(family));
   }
+}
+
+CandidatePlan::TaskParts CandidatePlan::Parts(std::size_t t) const {
+  const Task& task = tasks_[t];
+  const Family& family = families_[static_cast<std::size_t>(task.family)];
+  const std::span<const std::int32_t> rest(family.rest);
+  if (task.second < 0) return {family.g, 0, rest};
+  const auto second = static_cast<std::size_t>(task.second);
+  return {family.g, rest[second], rest.subspan(second + 1)};
 }
 
 std::uint64_t CandidatePlan::TaskSize(std::size_t t) const {

@@ -25,6 +25,15 @@ class CandidatePlan {
   // connectivity checks), capped at 2^62.
   std::uint64_t TaskSize(std::size_t t) const;
 
+  // The generators task `t` fixes (its divisor g, and its second generator
+  // when it has one, else 0) and the candidates for the later ones, ascending.
+  struct TaskParts {
+    std::int32_t g;
+    std::int32_t second;
+    std::span<const std::int32_t> later;
+  };
+  TaskParts Parts(std::size_t t) const;
+
   // Calls visit(set) for every set of task `t` that connects the ring, in
   // lexicographic order, until visit returns false. Returns the number of
   // sets enumerated.

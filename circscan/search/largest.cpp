@@ -1,6 +1,6 @@
 // The largest N with a set of diameter at most d: N downward from the
 // lattice bound, and for each N the sets in lexicographic order, so the first
-// set found is the answer for that N.
+// set whose ball of radius d covers the ring is the answer for that N.
 #include <tbb/blocked_range.h>
 #include <tbb/parallel_for.h>
 
@@ -11,43 +11,42 @@
 #include <vector>
 
 #include "candidates.h"
+#include "cover_walk.h"
 #include "orbit.h"
-#include "ring_search.h"
 #include "search.h"
 
 namespace circscan {
 namespace {
 
-// The smallest set (over the whole space, not only orbit representatives) of
-// diameter at most d: that set is the smallest member of its orbit, so it is
-// the first representative within d in lexicographic order.
 // A unit of work that a stop may leave unfinished; its answer is then unknown.
 struct Outcome {
   bool finished = false;
   std::optional<std::vector<std::int32_t>> set;
 };
 
+// The smallest set (over the whole space, not only orbit representatives) of
+// diameter at most d: it is the smallest member of its orbit, so it is the
+// first set of the plan, in lexicographic order, whose ball of radius d
+// holds every vertex.
 Outcome FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d, const RunHooks& hooks) {
   const CandidatePlan plan(n, k);
-  const Ceiling ceiling{Order::kDiameterFirst, d, INT64_MAX};
+  const std::vector<std::int32_t> inverses = FoldedInverses(n);
+  const std::vector<std::uint16_t> quotients =
+      k > 2 ? FoldedQuotients(n, inverses) : std::vector<std::uint16_t>{};
   std::vector<std::vector<std::int32_t>> hits(plan.taskCount());
   std::atomic<std::size_t> firstHit{SIZE_MAX};
   tbb::parallel_for(tbb::blocked_range<std::size_t>(0, plan.taskCount()), [&](const auto& range) {
-    RingSearch search(n, k);
-    std::vector<std::int32_t> scratch;
+    CoverWalk walk(plan, d, inverses, quotients, hooks, firstHit);
     for (std::size_t t = range.begin(); t != range.end(); ++t) {
       if (t > firstHit.load(std::memory_order_relaxed) || hooks.Stopped()) return;
-      const std::uint64_t seen = plan.ForEachSet(t, [&](std::span<const std::int32_t> set) {
-        if (hooks.Stopped()) return false;
-        if (!ExamineOrbit(n, plan.phi(), set, scratch).smallest) return true;
-        if (!search.Run(set, ceiling)) return true;
-        hits[t].assign(set.begin(), set.end());
-        std::size_t current = firstHit.load();
-        while (t < current && !firstHit.compare_exchange_weak(current, t)) {
-        }
-        return false;
-      });
-      if (hooks.progress != nullptr) hooks.progress->done += seen;
+      CoverWalk::Result result = walk.Run(t);
+      if (result.cut) return;
+      if (!result.set) continue;
+      hits[t] = std::move(*result.set);
+      std::size_t current = firstHit.load();
+      while (t < current && !firstHit.compare_exchange_weak(current, t)) {
+      }
+      return;
     }
   });
   // A stop may have cut short a task before the first hit.

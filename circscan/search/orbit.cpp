@@ -1,6 +1,7 @@
 #include "orbit.h"
 
 #include <algorithm>
+#include <compare>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -17,6 +18,20 @@ void MultiplyInto(std::int32_t n, std::int64_t u, std::span<const std::int32_t> 
   std::sort(out.begin(), out.end());
 }
 
+// 1..n/2 without the sorted set.
+std::vector<std::int32_t> Complement(std::int32_t n, std::span<const std::int32_t> set) {
+  std::vector<std::int32_t> rest;
+  std::size_t next = 0;
+  for (std::int32_t x = 1; x <= n / 2; ++x) {
+    if (next < set.size() && set[next] == x) {
+      ++next;
+    } else {
+      rest.push_back(x);
+    }
+  }
+  return rest;
+}
+
 }  // namespace
 
 std::vector<std::int32_t> Multiply(std::int32_t n, std::int64_t u,
@@ -26,8 +41,41 @@ std::vector<std::int32_t> Multiply(std::int32_t n, std::int64_t u,
   return out;
 }
 
+std::vector<std::int32_t> FoldedInverses(std::int32_t n) {
+  std::vector<std::int32_t> inverses(static_cast<std::size_t>(n / 2) + 1);
+  for (std::int32_t x = 1; x <= n / 2; ++x) {
+    if (Gcd(x, n) == 1) inverses[static_cast<std::size_t>(x)] = Fold(InverseMod(x, n), n);
+  }
+  return inverses;
+}
+
+std::vector<std::uint16_t> FoldedQuotients(std::int32_t n,
+                                           const std::vector<std::int32_t>& inverses) {
+  if (n > kMaxQuotientRing) return {};
+  const auto stride = static_cast<std::size_t>(n / 2) + 1;
+  std::vector<std::uint16_t> quotients(stride * stride);
+  for (std::size_t s = 1; s < stride; ++s) {
+    for (std::size_t c = 1; c < stride; ++c) {
+      const std::int64_t inverse = inverses[c];
+      if (inverse != 0) {
+        quotients[s * stride + c] =
+            static_cast<std::uint16_t>(Fold(inverse * static_cast<std::int64_t>(s), n));
+      }
+    }
+  }
+  return quotients;
+}
+
 OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
                        std::vector<std::int32_t>& scratch) {
+  // A unit permutes 1..n/2, so uS and S differ exactly where their
+  // complements C do, and uS < S exactly when C < uC. A set holding most of
+  // 1..n/2 is compared through its shorter complement.
+  std::vector<std::int32_t> complement;
+  const bool viaComplement = 2 * static_cast<std::int64_t>(set.size()) > n / 2;
+  if (viaComplement) complement = Complement(n, set);
+  const std::span<const std::int32_t> compared =
+      viaComplement ? std::span<const std::int32_t>(complement) : set;
   const std::int32_t g = set.front();
   const std::int64_t m = n / g;
   std::uint64_t stabiliser = 0;
@@ -40,9 +88,10 @@ OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::in
     for (int t = 0; t < count; ++t) {
       for (std::int64_t u = targets[t]; u < n; u += m) {
         if (u == 0 || Gcd(u, n) != 1) continue;
-        MultiplyInto(n, u, set, scratch);
-        const auto order = std::lexicographical_compare_three_way(scratch.begin(), scratch.end(),
-                                                                  set.begin(), set.end());
+        MultiplyInto(n, u, compared, scratch);
+        auto order = std::lexicographical_compare_three_way(scratch.begin(), scratch.end(),
+                                                            compared.begin(), compared.end());
+        if (viaComplement) order = 0 <=> order;
         if (order < 0) return {};
         if (order == 0) ++stabiliser;
       }

@@ -28,6 +28,16 @@ struct OrbitInfo {
 OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
                        std::vector<std::int32_t>& scratch);
 
+// For x in 0..n/2: Fold(x^-1 mod n) when x is a unit of Z_n, else 0.
+std::vector<std::int32_t> FoldedInverses(std::int32_t n);
+
+// Fold(s * c^-1 mod n) at s * (n/2 + 1) + c, for s and c in 0..n/2 with c a
+// unit (0 where c is not); empty for n above kMaxQuotientRing, where the
+// table would outgrow the caches it is meant to save trips to.
+inline constexpr std::int32_t kMaxQuotientRing = 4096;
+std::vector<std::uint16_t> FoldedQuotients(std::int32_t n,
+                                           const std::vector<std::int32_t>& inverses);
+
 // The set uS, folded and sorted.
 std::vector<std::int32_t> Multiply(std::int32_t n, std::int64_t u,
                                    std::span<const std::int32_t> set);

@@ -61,9 +61,14 @@ struct LargestRow {
 };
 
 // Read by another thread while a search runs. `total` is 0 while unknown.
+// `done` and `total` count sets; `work` and `workTotal` count the same sets
+// weighed by their expected cost (a set of a large N may cost thousands of
+// small ones), so their ratio is the share of the time spent.
 struct Progress {
   std::atomic<std::uint64_t> done{0};
   std::atomic<std::uint64_t> total{0};
+  std::atomic<std::uint64_t> work{0};
+  std::atomic<std::uint64_t> workTotal{0};
   std::atomic<std::int32_t> vertexCount{0};  // the N being searched by `largest`
 };
 

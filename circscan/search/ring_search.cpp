@@ -58,14 +58,25 @@ std::int64_t Binomial(std::int64_t a, std::int64_t b, std::int64_t cap) {
   return value;
 }
 
+// The 64 bits starting at bit p.
+Word Read(const std::vector<Word>& bits, std::int64_t p) {
+  const auto word = static_cast<std::size_t>(p / kWordBits);
+  const int shift = static_cast<int>(p % kWordBits);
+  if (shift == 0) return bits[word];
+  return (bits[word] >> shift) | (bits[word + 1] << (kWordBits - shift));
+}
+
 }  // namespace
 
 RingSearch::RingSearch(std::int32_t n, std::int32_t k)
     : n_(n),
-      visited_((static_cast<std::size_t>(n) + kWordBits - 1) / kWordBits),
-      frontier_(visited_.size()),
-      next_(visited_.size()),
-      sphere_(static_cast<std::size_t>(n) + 1) {
+      words_((static_cast<std::size_t>(n) + kWordBits - 1) / kWordBits),
+      visited_(words_ + 2),
+      frontier_(words_ + 2),
+      next_(words_ + 2),
+      stamp_(words_ + 2),
+      ball_(static_cast<std::size_t>(n) + 1),
+      weighted_(static_cast<std::size_t>(n) + 1) {
   for (std::int64_t j = 1; j <= n; ++j) {
     std::int64_t count = 0;
     for (std::int64_t i = 1; i <= std::min<std::int64_t>(k, j) && count < n; ++i) {
@@ -73,7 +84,10 @@ RingSearch::RingSearch(std::int32_t n, std::int32_t k)
       count = std::min<std::int64_t>(
           n, count + std::min<std::int64_t>(n, ways << std::min<std::int64_t>(i, 31)));
     }
-    sphere_[static_cast<std::size_t>(j)] = count;
+    // At most n^3 / 2 < 2^63 for the weighted sum below kMaxVertexCount.
+    const auto at = static_cast<std::size_t>(j);
+    ball_[at] = ball_[at - 1] + count;
+    weighted_[at] = weighted_[at - 1] + count * j;
   }
 }
 
@@ -81,19 +95,95 @@ bool RingSearch::CertainlyWorse(std::int32_t level, std::int64_t reached, std::i
                                 const Ceiling& ceiling) const {
   // Fill the vertices still unreached into the following levels as densely
   // as the lattice allows: that gives the smallest D and the smallest sum
-  // this circulant could still end with.
-  std::int64_t left = n_ - reached;
+  // this circulant could still end with. Every level holds at least two
+  // lattice points and every earlier level one vertex, so the filling ends
+  // within the table.
+  if (ceiling.diameter == INT32_MAX && ceiling.sum == INT64_MAX) return false;
+  const std::int64_t left = n_ - reached;
   std::int32_t last = level;
-  for (std::int32_t j = level + 1; left > 0; ++j) {
-    const std::int64_t take = std::min(left, sphere_[static_cast<std::size_t>(std::min(j, n_))]);
-    sum += take * j;
-    left -= take;
-    last = j;
+  if (left > 0) {
+    const auto from = static_cast<std::size_t>(level);
+    const std::int64_t target = ball_[from] + left;
+    // The last level filled moves little from one level to the next (with
+    // one generator not at all), so the previous answer is tried first.
+    const auto guess = static_cast<std::size_t>(lastFilled_);
+    if (guess > from && guess < ball_.size() && ball_[guess - 1] < target &&
+        ball_[guess] >= target) {
+      last = lastFilled_;
+    } else {
+      const auto it = std::lower_bound(ball_.begin() + static_cast<std::ptrdiff_t>(from) + 1,
+                                       ball_.end(), target);
+      last = static_cast<std::int32_t>(it - ball_.begin());
+      lastFilled_ = last;
+    }
+    const auto full = static_cast<std::size_t>(last - 1);
+    sum += weighted_[full] - weighted_[from] + (target - ball_[full]) * last;
   }
   if (ceiling.order == Order::kDiameterFirst) {
     return last > ceiling.diameter || (last == ceiling.diameter && sum > ceiling.sum);
   }
   return sum > ceiling.sum || (sum == ceiling.sum && last > ceiling.diameter);
+}
+
+void RingSearch::SpreadDense() {
+  for (const std::int32_t offset : offsets_) {
+    RotateOr(next_.data(), frontier_.data(), words_, offset, n_);
+  }
+  const int used = n_ % kWordBits;
+  if (used != 0) next_[words_ - 1] &= (Word{1} << used) - 1;
+  touched_.resize(words_);
+  for (std::size_t w = 0; w < words_; ++w) touched_[w] = w;
+}
+
+void RingSearch::SpreadSparse() {
+  ++round_;
+  touched_.clear();
+  const auto touch = [&](std::size_t w) {
+    if (w < words_ && stamp_[w] != round_) {
+      stamp_[w] = round_;
+      touched_.push_back(w);
+    }
+  };
+  for (const std::size_t w : frontierWords_) {
+    const Word word = frontier_[w];
+    const auto base = static_cast<std::int64_t>(w) * kWordBits;
+    for (const std::int32_t offset : offsets_) {
+      std::int64_t p = base + offset;
+      if (p >= n_) p -= n_;
+      const auto at = static_cast<std::size_t>(p / kWordBits);
+      const int shift = static_cast<int>(p % kWordBits);
+      next_[at] |= word << shift;
+      touch(at);
+      if (shift != 0) {
+        next_[at + 1] |= word >> (kWordBits - shift);
+        touch(at + 1);
+      }
+    }
+  }
+  // Bits pushed to n and beyond (fewer than 64, and n > 64 here) belong at
+  // the start of the ring.
+  const Word over = Read(next_, n_);
+  const auto partial = static_cast<std::size_t>(n_ / kWordBits);
+  const int used = n_ % kWordBits;
+  next_[partial] &= used == 0 ? 0 : (Word{1} << used) - 1;
+  for (std::size_t w = partial + 1; w < next_.size(); ++w) next_[w] = 0;
+  if (over != 0) {
+    next_[0] |= over;
+    touch(0);
+  }
+}
+
+std::int64_t RingSearch::KeepFresh() {
+  nextWords_.clear();
+  std::int64_t fresh = 0;
+  for (const std::size_t w : touched_) {
+    const Word word = next_[w] & ~visited_[w];
+    visited_[w] |= word;
+    next_[w] = word;
+    fresh += std::popcount(word);
+    if (word != 0) nextWords_.push_back(w);
+  }
+  return fresh;
 }
 
 std::optional<RingDistances> RingSearch::Run(std::span<const std::int32_t> generators,
@@ -103,12 +193,11 @@ std::optional<RingDistances> RingSearch::Run(std::span<const std::int32_t> gener
     offsets_.push_back(g);
     if (2 * g != n_) offsets_.push_back(n_ - g);
   }
-  const std::size_t words = visited_.size();
   std::fill(visited_.begin(), visited_.end(), 0);
   std::fill(frontier_.begin(), frontier_.end(), 0);
+  std::fill(next_.begin(), next_.end(), 0);
   visited_[0] = frontier_[0] = 1;
-  const int used = n_ % kWordBits;
-  const Word lastMask = used == 0 ? ~Word{0} : (Word{1} << used) - 1;
+  frontierWords_.assign(1, 0);
 
   std::int64_t reached = 1;
   std::int64_t sum = 0;
@@ -116,21 +205,21 @@ std::optional<RingDistances> RingSearch::Run(std::span<const std::int32_t> gener
   while (reached < n_) {
     if (CertainlyWorse(level, reached, sum, ceiling)) return std::nullopt;
     ++level;
-    std::fill(next_.begin(), next_.end(), 0);
-    for (const std::int32_t offset : offsets_) {
-      RotateOr(next_.data(), frontier_.data(), words, offset, n_);
+    // A turn of a few words beats a turn of the whole ring.
+    if (words_ >= 4 && frontierWords_.size() * 4 < words_) {
+      SpreadSparse();
+    } else {
+      SpreadDense();
     }
-    next_[words - 1] &= lastMask;
-    std::int64_t fresh = 0;
-    for (std::size_t w = 0; w < words; ++w) {
-      next_[w] &= ~visited_[w];
-      visited_[w] |= next_[w];
-      fresh += std::popcount(next_[w]);
-    }
+    const std::int64_t fresh = KeepFresh();
     if (fresh == 0) return std::nullopt;  // another component holds the rest
     reached += fresh;
     sum += fresh * level;
+    // next_ holds only the new frontier now; the old one is cleared word by
+    // word, so that every level starts from an empty next_.
+    for (const std::size_t w : frontierWords_) frontier_[w] = 0;
     frontier_.swap(next_);
+    frontierWords_.swap(nextWords_);
   }
   const RingDistances result{level, sum};
   if (CertainlyWorse(level, reached, sum, ceiling)) return std::nullopt;

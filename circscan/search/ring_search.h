@@ -47,16 +47,32 @@ class RingSearch {
  private:
   bool CertainlyWorse(std::int32_t level, std::int64_t reached, std::int64_t sum,
                       const Ceiling& ceiling) const;
+  void SpreadDense();
+  void SpreadSparse();
+  std::int64_t KeepFresh();
 
   std::int32_t n_;
+  std::size_t words_;
+  // Two spare words past the ring take the bits a sparse turn pushes beyond n.
   std::vector<std::uint64_t> visited_;
   std::vector<std::uint64_t> frontier_;
   std::vector<std::uint64_t> next_;
+  // The words of frontier_ that hold a vertex, and those next_ may hold one
+  // in; a level far from its neighbours (one generator, or many generators
+  // from vertex 0) then costs its own size, not the ring's.
+  std::vector<std::size_t> frontierWords_;
+  std::vector<std::size_t> touched_;
+  std::vector<std::size_t> nextWords_;
+  std::vector<std::uint64_t> stamp_;
+  std::uint64_t round_ = 0;
   std::vector<std::int32_t> offsets_;
-  // sphere_[j]: at most this many vertices lie exactly j steps from vertex 0
-  // (the points of the k-dimensional integer lattice at taxicab distance j),
-  // capped at n.
-  std::vector<std::int64_t> sphere_;
+  // ball_[j], weighted_[j]: at most this many vertices lie within j steps of
+  // vertex 0, and the sum of their distances if the lattice were filled (the
+  // points of the k-dimensional integer lattice at taxicab distance <= j,
+  // each level capped at n).
+  std::vector<std::int64_t> ball_;
+  std::vector<std::int64_t> weighted_;
+  mutable std::int32_t lastFilled_ = 0;
 };
 
 }  // namespace circscan

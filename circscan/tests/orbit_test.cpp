@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -80,6 +81,34 @@ TEST(Orbits, SmallestMemberAndSizeOfKnownOrbits) {
   EXPECT_TRUE(noUnit.smallest);
   EXPECT_EQ(noUnit.size, 1u);
   EXPECT_EQ(Multiply(13, 5, List{1, 6}), (List{4, 5}));
+}
+
+// Sets holding more than half of 1..n/2 are compared through their
+// complements; every image under every unit tells the truth about them.
+TEST(Orbits, SetsOfMostGeneratorsAgreeWithAllTheirImages) {
+  for (std::int32_t n = 8; n <= 30; ++n) {
+    for (std::int32_t k = n / 4 + 1; k <= n / 2; ++k) {
+      const CandidatePlan plan(n, k);
+      std::vector<std::int32_t> scratch;
+      for (std::size_t t = 0; t < plan.taskCount(); ++t) {
+        plan.ForEachSet(t, [&](std::span<const std::int32_t> set) {
+          const List mine(set.begin(), set.end());
+          std::vector<List> images;
+          for (std::int64_t u = 1; u < n; ++u) {
+            if (Gcd(u, n) == 1) images.push_back(Multiply(n, u, set));
+          }
+          std::sort(images.begin(), images.end());
+          images.erase(std::unique(images.begin(), images.end()), images.end());
+          const OrbitInfo info = ExamineOrbit(n, plan.phi(), set, scratch);
+          EXPECT_EQ(info.smallest, images.front() == mine) << "n=" << n << " k=" << k;
+          if (info.smallest) {
+            EXPECT_EQ(info.size, images.size()) << "n=" << n << " k=" << k;
+          }
+          return true;
+        });
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+#include "ball_cover.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace circscan {
+namespace {
+
+using Word = std::uint64_t;
+
+// The 64 bits of a level starting at bit p.
+inline Word Read(const Word* bits, std::int32_t p) {
+  const auto word = static_cast<std::size_t>(p) >> 6;
+  const int shift = p & 63;
+  if (shift == 0) return bits[word];
+  return (bits[word] >> shift) | (bits[word + 1] << (64 - shift));
+}
+
+}  // namespace
+
+BallCover::BallCover(std::int32_t n, std::int32_t d, std::int32_t depth)
+    : n_(n),
+      d_(d),
+      words_((static_cast<std::size_t>(n) + 128 + 63) / 64),
+      bits_(static_cast<std::size_t>(depth + 1) * static_cast<std::size_t>(d + 1) * words_),
+      turns_(static_cast<std::size_t>(d) + 1) {
+  // The empty prefix reaches only 0, at every level.
+  for (std::int32_t j = 0; j <= d; ++j) {
+    Word* level = Level(0, j);
+    for (std::size_t x = 0; x < words_ * 64; x += static_cast<std::size_t>(n)) {
+      level[x >> 6] |= Word{1} << (x & 63);
+    }
+  }
+}
+
+void BallCover::Push(std::int32_t i, std::int32_t s) {
+  // Within j steps of the longer prefix: within j steps without s, or one
+  // step of +-s from within j - 1 steps of the longer prefix.
+  std::copy(Level(i, 0), Level(i, 0) + words_, Level(i + 1, 0));
+  for (std::int32_t j = 1; j <= d_; ++j) {
+    const Word* without = Level(i, j);
+    const Word* previous = Level(i + 1, j - 1);
+    Word* level = Level(i + 1, j);
+    std::int32_t down = n_ - s;  // bit x comes from bit x - s
+    std::int32_t up = s;         // and from bit x + s
+    for (std::size_t w = 0; w < words_; ++w) {
+      level[w] = without[w] | Read(previous, down) | Read(previous, up);
+      down += 64;
+      up += 64;
+      while (down >= n_) down -= n_;
+      while (up >= n_) up -= n_;
+    }
+  }
+}
+
+Word BallCover::CoverWord(std::int32_t i, std::int32_t w) const {
+  const std::int32_t base = 64 * w;  // below n/2 + 1, so base +- turn stays in -n..2n
+  Word covered = Read(Level(i, d_), base);
+  for (std::int32_t t = 1; t <= d_ && covered != ~Word{0}; ++t) {
+    const Word* level = Level(i, d_ - t);
+    const std::int32_t turn = turns_[static_cast<std::size_t>(t)];
+    const std::int32_t from = base - turn;
+    const std::int32_t to = base + turn;
+    covered |= Read(level, from < 0 ? from + n_ : from) | Read(level, to >= n_ ? to - n_ : to);
+  }
+  return covered;
+}
+
+bool BallCover::Covers(std::int32_t i, std::int32_t c) {
+  std::int32_t turn = 0;
+  for (std::int32_t t = 1; t <= d_; ++t) {
+    turn += c;
+    if (turn >= n_) turn -= n_;
+    turns_[static_cast<std::size_t>(t)] = turn;
+  }
+  const std::int32_t half = n_ / 2;
+  const std::int32_t lastWord = half / 64;
+  const int lastBits = half % 64 + 1;
+  const Word lastMask = lastBits == 64 ? ~Word{0} : (Word{1} << lastBits) - 1;
+  if (lastMiss_ > lastWord) lastMiss_ = 0;
+  for (std::int32_t step = 0; step <= lastWord; ++step) {
+    std::int32_t w = lastMiss_ + step;
+    if (w > lastWord) w -= lastWord + 1;
+    const Word need = w == lastWord ? lastMask : ~Word{0};
+    if ((CoverWord(i, w) & need) != need) {
+      lastMiss_ = w;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace circscan
