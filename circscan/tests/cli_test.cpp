@@ -213,9 +213,12 @@ TEST_F(Cli, MergeRefusesACutFileAndADirectoryByName) {
 
 TEST_F(Cli, ARunStoppedAtRandomMomentsAndResumedPrintsTheUninterruptedOutput) {
   std::mt19937 random(20261209);
+  // Searches of a second or more, so that the random moments fall inside them
+  // however fast the search itself becomes.
   for (const std::string search :
-       {"best --n 100..240 --k 3 --threads 2", "largest --k 3 --diameter 2..6 --threads 2",
-        "best --n 5..150 --k 2 --by average --shard 2/3 --format json"}) {
+       {"best --n 300..600 --k 3 --by average --threads 2",
+        "largest --k 5 --diameter 2..3 --threads 2",
+        "best --n 5..800 --k 3 --by average --shard 2/3 --format json --threads 2"}) {
     const Outcome single = Run(search);
     ASSERT_EQ(single.status, 0) << single.err;
     const std::string resumable = search + " --checkpoint " + Quoted(dir_ / "checkpoint");
