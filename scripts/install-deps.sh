@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, test, fuzz,
-# package and screenshot both programs and to run circscan's examples. Safe to run again: apt-get runs only
-# when a package is missing.
+# package and screenshot both programs and to run circscan's examples. Safe
+# to run again: apt-get runs only when a package is missing.
 set -euo pipefail
 
 packages=(
