@@ -1,6 +1,7 @@
 // The searches the README quotes, called directly: the best pairs of
 // generators for N = 5..150 (what the NetworkX scan is measured against), the
-// records of `largest` beside the first search (circscan::reference), the
+// records of `largest` beside the first search (circscan::reference) and
+// the walk before the slack bound (circscan::previous), the
 // questions whose cost must follow the number of classes searched, and one
 // circulant's distances at growing N. Times are the whole process's CPU time
 // and the wall time, since the searches run on all of oneTBB's threads.
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "previous_largest.h"
 #include "reference_search.h"
 #include "ring_search.h"
 #include "search.h"
@@ -28,29 +30,39 @@ void BM_BestTriplesUpTo100(benchmark::State& state) {
 }
 BENCHMARK(BM_BestTriplesUpTo100)->Unit(benchmark::kMillisecond);
 
-// Arguments: k, the diameter, and 1 for the first search.
+// Arguments: k, the diameter, and the search: 0 the current one, 1 the first
+// search, 2 the walk before the slack bound (circscan::previous).
+std::vector<LargestRow> LargestBy(std::int64_t search, const LargestQuery& query) {
+  if (search == 1) return reference::FindLargest(query);
+  if (search == 2) return previous::FindLargest(query);
+  return FindLargest(query);
+}
+
 void BM_Largest(benchmark::State& state) {
   const auto k = static_cast<std::int32_t>(state.range(0));
   const auto d = static_cast<std::int32_t>(state.range(1));
-  const bool reference = state.range(2) == 1;
   std::int32_t found = 0;
   for (auto _ : state) {
-    const auto rows =
-        reference ? reference::FindLargest({k, d, d, {}}) : FindLargest({k, d, d, {}});
+    const auto rows = LargestBy(state.range(2), {k, d, d, {}});
     found = rows.empty() ? 0 : rows.front().n;
   }
   state.SetLabel("N = " + std::to_string(found));
 }
 BENCHMARK(BM_Largest)
-    ->ArgNames({"k", "d", "reference"})
+    ->ArgNames({"k", "d", "search"})
     ->Args({3, 7, 0})
     ->Args({3, 7, 1})
     ->Args({4, 4, 0})
     ->Args({4, 4, 1})
+    ->Args({4, 4, 2})
     ->Args({5, 3, 0})
     ->Args({5, 3, 1})
+    ->Args({5, 3, 2})
     ->Args({4, 5, 0})
     ->Args({4, 5, 1})
+    ->Args({4, 5, 2})
+    ->Args({4, 6, 0})
+    ->Args({4, 6, 2})
     ->Iterations(1)
     ->MeasureProcessCPUTime()
     ->UseRealTime()

@@ -23,6 +23,12 @@ class BallCover {
   // True when prefix i with c added reaches every residue within d steps.
   bool Covers(std::int32_t i, std::int32_t c);
 
+  // How many residues prefix i reaches within j <= d steps.
+  std::int32_t Reached(std::int32_t i, std::int32_t j) const;
+
+  // Those residues as bits: residue x at every bit x + m n below n + 128.
+  const std::uint64_t* LevelBits(std::int32_t i, std::int32_t j) const { return Level(i, j); }
+
   std::int32_t n() const { return n_; }
   std::int32_t radius() const { return d_; }
 

@@ -13,7 +13,9 @@
 #include "candidates.h"
 #include "cover_walk.h"
 #include "orbit.h"
+#include "previous_largest.h"
 #include "search.h"
+#include "slack_walk.h"
 
 namespace circscan {
 namespace {
@@ -24,22 +26,53 @@ struct Outcome {
   std::optional<std::vector<std::int32_t>> set;
 };
 
+// Each task's walk, one walk per thread; `Walk` is SlackWalk, or CoverWalk
+// for the search as it was before the slack bound.
+template <typename Walk>
+struct Walker;
+
+template <>
+struct Walker<SlackWalk> {
+  // Blocks of last generators need a prefix of two generators or more.
+  Walker(std::int32_t n, std::int32_t k, std::int32_t d) : inverses(FoldedInverses(n)) {
+    if (k >= 3 && BlockLayout::Fits(n, d)) layout.emplace(n, d);
+  }
+  SlackWalk Make(const CandidatePlan& plan, std::int32_t d, const RunHooks& hooks,
+                 const std::atomic<std::size_t>& firstHit) const {
+    return SlackWalk(plan, d, inverses, layout ? &*layout : nullptr, hooks, firstHit);
+  }
+  std::vector<std::int32_t> inverses;
+  std::optional<BlockLayout> layout;
+};
+
+template <>
+struct Walker<CoverWalk> {
+  Walker(std::int32_t n, std::int32_t k, std::int32_t)
+      : inverses(FoldedInverses(n)),
+        quotients(k > 2 ? FoldedQuotients(n, inverses) : std::vector<std::uint16_t>{}) {}
+  CoverWalk Make(const CandidatePlan& plan, std::int32_t d, const RunHooks& hooks,
+                 const std::atomic<std::size_t>& firstHit) const {
+    return CoverWalk(plan, d, inverses, quotients, hooks, firstHit);
+  }
+  std::vector<std::int32_t> inverses;
+  std::vector<std::uint16_t> quotients;
+};
+
 // The smallest set (over the whole space, not only orbit representatives) of
 // diameter at most d: it is the smallest member of its orbit, so it is the
 // first set of the plan, in lexicographic order, whose ball of radius d
 // holds every vertex.
+template <typename Walk>
 Outcome FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d, const RunHooks& hooks) {
   const CandidatePlan plan(n, k);
-  const std::vector<std::int32_t> inverses = FoldedInverses(n);
-  const std::vector<std::uint16_t> quotients =
-      k > 2 ? FoldedQuotients(n, inverses) : std::vector<std::uint16_t>{};
+  const Walker<Walk> walker(n, k, d);
   std::vector<std::vector<std::int32_t>> hits(plan.taskCount());
   std::atomic<std::size_t> firstHit{SIZE_MAX};
   tbb::parallel_for(tbb::blocked_range<std::size_t>(0, plan.taskCount()), [&](const auto& range) {
-    CoverWalk walk(plan, d, inverses, quotients, hooks, firstHit);
+    Walk walk = walker.Make(plan, d, hooks, firstHit);
     for (std::size_t t = range.begin(); t != range.end(); ++t) {
       if (t > firstHit.load(std::memory_order_relaxed) || hooks.Stopped()) return;
-      CoverWalk::Result result = walk.Run(t);
+      auto result = walk.Run(t);
       if (result.cut) return;
       if (!result.set) continue;
       hits[t] = std::move(*result.set);
@@ -54,6 +87,33 @@ Outcome FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d, const RunHoo
   const std::size_t first = firstHit.load();
   if (first == SIZE_MAX) return {true, std::nullopt};
   return {true, std::move(hits[first])};
+}
+
+template <typename Walk>
+std::vector<LargestRow> Largest(const LargestQuery& query, const RunHooks& hooks) {
+  std::vector<LargestRow> rows;
+  if (query.dFrom < 1 || query.dTo < query.dFrom || query.shard.count < 1 ||
+      query.shard.index < 1 || query.shard.index > query.shard.count) {
+    return rows;
+  }
+  const std::int32_t lowest = std::max(kMinVertexCount, 2 * query.k);
+  for (std::int32_t d = query.dFrom; d <= query.dTo; ++d) {
+    const auto bound = LargestBound(query.k, d);
+    if (!bound) return {};
+    // Shards take every count-th N counted down from the bound.
+    for (std::int32_t n = *bound - (query.shard.index - 1); n >= lowest; n -= query.shard.count) {
+      if (hooks.largestKnownEmpty && hooks.largestKnownEmpty(d, n)) continue;
+      if (hooks.progress != nullptr) hooks.progress->vertexCount = n;
+      Outcome outcome = FirstWithin<Walk>(n, query.k, d, hooks);
+      if (!outcome.finished) return rows;
+      if (hooks.largestDone) hooks.largestDone(d, n, outcome.set);
+      if (outcome.set) {
+        rows.push_back({query.k, d, n, std::move(*outcome.set)});
+        break;
+      }
+    }
+  }
+  return rows;
 }
 
 }  // namespace
@@ -82,29 +142,11 @@ std::optional<std::int32_t> LargestBound(std::int32_t k, std::int32_t d) {
 }
 
 std::vector<LargestRow> FindLargest(const LargestQuery& query, const RunHooks& hooks) {
-  std::vector<LargestRow> rows;
-  if (query.dFrom < 1 || query.dTo < query.dFrom || query.shard.count < 1 ||
-      query.shard.index < 1 || query.shard.index > query.shard.count) {
-    return rows;
-  }
-  const std::int32_t lowest = std::max(kMinVertexCount, 2 * query.k);
-  for (std::int32_t d = query.dFrom; d <= query.dTo; ++d) {
-    const auto bound = LargestBound(query.k, d);
-    if (!bound) return {};
-    // Shards take every count-th N counted down from the bound.
-    for (std::int32_t n = *bound - (query.shard.index - 1); n >= lowest; n -= query.shard.count) {
-      if (hooks.largestKnownEmpty && hooks.largestKnownEmpty(d, n)) continue;
-      if (hooks.progress != nullptr) hooks.progress->vertexCount = n;
-      Outcome outcome = FirstWithin(n, query.k, d, hooks);
-      if (!outcome.finished) return rows;
-      if (hooks.largestDone) hooks.largestDone(d, n, outcome.set);
-      if (outcome.set) {
-        rows.push_back({query.k, d, n, std::move(*outcome.set)});
-        break;
-      }
-    }
-  }
-  return rows;
+  return Largest<SlackWalk>(query, hooks);
+}
+
+std::vector<LargestRow> previous::FindLargest(const LargestQuery& query, const RunHooks& hooks) {
+  return Largest<CoverWalk>(query, hooks);
 }
 
 }  // namespace circscan

@@ -59,6 +59,8 @@ std::optional<BestRow> BestOf(std::int32_t n, const BestQuery& query) {
                  total.count};
 }
 
+}  // namespace
+
 std::optional<std::vector<std::int32_t>> FirstWithin(std::int32_t n, std::int32_t k,
                                                      std::int32_t d) {
   const CandidatePlan plan(n, k);
@@ -85,8 +87,6 @@ std::optional<std::vector<std::int32_t>> FirstWithin(std::int32_t n, std::int32_
   if (first == SIZE_MAX) return std::nullopt;
   return std::move(hits[first]);
 }
-
-}  // namespace
 
 std::vector<BestRow> FindBest(const BestQuery& query) {
   std::vector<BestRow> rows;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "previous_largest.h"
 #include "reference_search.h"
 #include "search.h"
 
@@ -37,6 +38,23 @@ TEST(AgainstReference, LargestWithFourAndFiveGenerators) {
 TEST(AgainstReference, BestWithThreeGenerators) { ExpectBestAsReference(6, 200, 3); }
 
 TEST(AgainstReference, BestWithFourGenerators) { ExpectBestAsReference(8, 80, 4); }
+
+// The walk with the slack bound, the unit-class masks and the blocks of last
+// generators against the walk before them, on cases up to a few seconds of
+// the earlier walk: each diameter's answer, and so the emptiness of every N
+// above it down from the bound, must come out the same, with the same set.
+TEST(AgainstPreviousWalk, LargestAcrossDegreesAndDiameters) {
+  struct Case {
+    std::int32_t k;
+    std::int32_t dFrom;
+    std::int32_t dTo;
+  };
+  for (const Case c : {Case{1, 1, 20}, Case{2, 1, 20}, Case{3, 1, 9}, Case{4, 1, 4}, Case{5, 1, 3},
+                       Case{6, 1, 2}, Case{7, 1, 2}, Case{8, 1, 1}}) {
+    const LargestQuery query{c.k, c.dFrom, c.dTo, {}};
+    EXPECT_EQ(FindLargest(query), previous::FindLargest(query)) << "k=" << c.k;
+  }
+}
 
 // Shards split the new search into parts whose merge is the whole answer.
 TEST(AgainstReference, LargestShardsMergeToTheReference) {
