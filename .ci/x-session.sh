@@ -1,10 +1,13 @@
 # Sourced by the real-window checks: starts Xvfb with a small window manager
 # for the rest of the calling script, and the helpers that find windows, take
-# screenshots and read their pixels. Expects OUT (an absolute folder); CHECK
+# screenshots and read their pixels. Expects OUT (an absolute folder) for the
+# screenshots; the server's logs go to SESSION_DIR (OUT unless set), and CHECK
 # names the check in its messages.
 
+SESSION_DIR=${SESSION_DIR:-$OUT}
+
 # The server picks a free display and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$OUT/display" >"$OUT/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$SESSION_DIR/display" >"$SESSION_DIR/xvfb.log" 2>&1 &
 xvfb_pid=$!
 wm_pid=
 stop_x() {
@@ -13,8 +16,8 @@ stop_x() {
   wait "$xvfb_pid" 2>/dev/null || true
 }
 trap stop_x EXIT
-for _ in $(seq 100); do [ -s "$OUT/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$OUT/display")
+for _ in $(seq 100); do [ -s "$SESSION_DIR/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$SESSION_DIR/display")
 
 # A window manager, so that frames, focus and activation behave as on a
 # desktop. It announces itself on the root window once it manages windows; a
@@ -22,7 +25,7 @@ export DISPLAY=:$(head -n 1 "$OUT/display")
 start_wm() {
   local attempt
   for attempt in 1 2 3; do
-    openbox --sm-disable >>"$OUT/openbox.log" 2>&1 &
+    openbox --sm-disable >>"$SESSION_DIR/openbox.log" 2>&1 &
     wm_pid=$!
     for _ in $(seq 100); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
@@ -36,7 +39,7 @@ start_wm() {
   done
   return 1
 }
-: >"$OUT/openbox.log"
+: >"$SESSION_DIR/openbox.log"
 start_wm || { echo "${CHECK:-window-check}: FAIL: openbox did not start on $DISPLAY" >&2; exit 1; }
 
 # Sets X, Y, WIDTH and HEIGHT to a window's client area on the screen.
