@@ -75,10 +75,10 @@ std::string CheckTrailer(const Trailer& trailer, const RowsRead& rows, const Sha
 }
 
 // One search per row, only once the file is known to be whole.
-std::string RecomputeRows(const RowsRead& rows, const std::string& name) {
+std::string RecomputeRows(const RowsRead& rows, const SearchPart& part, const std::string& name) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const std::string problem =
-        rows.best.empty() ? RecomputedProblem(rows.largest[i]) : RecomputedProblem(rows.best[i]);
+    const std::string problem = rows.best.empty() ? RecomputedProblem(rows.largest[i])
+                                                  : RecomputedProblem(rows.best[i], part.ring);
     if (!problem.empty()) return name + ':' + std::to_string(rows.lines[i]) + ": " + problem;
   }
   return {};
@@ -87,6 +87,9 @@ std::string RecomputeRows(const RowsRead& rows, const std::string& name) {
 }  // namespace
 
 std::size_t RowLineCap(std::int32_t k) { return 256 + 8 * static_cast<std::size_t>(k); }
+std::size_t RowLineCap(const SearchPart& part) {
+  return part.all ? kClassesLineCap : RowLineCap(part.k);
+}
 
 std::optional<ShardFile> ReadShardFile(std::istream& in, const std::string& name,
                                        std::string* error) {
@@ -109,7 +112,7 @@ std::optional<ShardFile> ReadShardFile(std::istream& in, const std::string& name
   digest.Add(line + '\n');
   RowsRead rows;
   for (;;) {
-    const LineStatus status = reader.Next(RowLineCap(part->k), line);
+    const LineStatus status = reader.Next(RowLineCap(*part), line);
     if (status == LineStatus::kEnd) {
       return fail("the file ends without its trailer: cut short, or its run has not finished");
     }
@@ -127,7 +130,7 @@ std::optional<ShardFile> ReadShardFile(std::istream& in, const std::string& name
   if (reader.Next(kHeaderLineCap, line) != LineStatus::kEnd) {
     return fail("more after the trailer, which ends a shard file");
   }
-  const std::string problem = RecomputeRows(rows, name);
+  const std::string problem = RecomputeRows(rows, *part, name);
   if (!problem.empty()) {
     if (error != nullptr) *error = problem;
     return std::nullopt;
