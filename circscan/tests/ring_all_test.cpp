@@ -146,6 +146,10 @@ TEST(RingAndAll, PartsOfAnotherSearchAndForgedClassesAreRefused) {
     files[1] = Shards(other, 2)[1];
     EXPECT_NE(MergeError(files).find("a shard of a different search"), std::string::npos);
   }
+  // A class repeated in a second part would be counted twice.
+  auto twice = Shards(ring, 2);
+  twice[1].text = RenderBestShard({20, 30, 3, By::kDiameter, {2, 2}, true, true}, FindBest(ring));
+  EXPECT_NE(MergeError(twice).find("a class is listed by two parts"), std::string::npos);
   // Rows whose classes were edited and the file sealed again.
   const std::string part = Shards(ring, 1)[0].text;
   const std::string body = part.substr(0, part.rfind('{'));

@@ -1,5 +1,6 @@
 #include "shard_file.h"
 
+#include <algorithm>
 #include <sstream>
 #include <type_traits>
 #include <utility>
@@ -183,6 +184,12 @@ std::optional<MergedRows> ShardMerge::Finish(std::string* error) const {
   merged.part.shard = {};
   if (merged.best) {
     merged.bestRows = MergeBest(bestParts_);
+    // Each class belongs to one part; one given by two would be counted twice.
+    for (const BestRow& row : merged.bestRows) {
+      if (std::adjacent_find(row.classes.begin(), row.classes.end()) != row.classes.end()) {
+        return fail("N = " + std::to_string(row.n) + ": a class is listed by two parts");
+      }
+    }
   } else {
     merged.largestRows = MergeLargest(largestParts_);
   }
