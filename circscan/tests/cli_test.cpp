@@ -145,6 +145,10 @@ TEST_F(Cli, HelpAndVersion) {
   EXPECT_EQ(bestHelp.status, 0);
   EXPECT_NE(bestHelp.out.find("--shard"), std::string::npos);
   EXPECT_NE(bestHelp.out.find("(3 to 1000000)"), std::string::npos) << bestHelp.out;
+  for (const char* flag : {"--ring", "--all"}) {
+    EXPECT_NE(bestHelp.out.find(flag), std::string::npos) << bestHelp.out;
+  }
+  EXPECT_NE(Run("largest --help").out.find("--ring"), std::string::npos);
   EXPECT_NE(Run("analyze --help").out.find("(2 to 1000000)"), std::string::npos);
   for (const char* arguments : {"--help", "best --help", "--version"}) {
     const int status = std::system(
