@@ -51,8 +51,10 @@ TEST(AgainstPreviousWalk, LargestAcrossDegreesAndDiameters) {
   };
   for (const Case c : {Case{1, 1, 20}, Case{2, 1, 20}, Case{3, 1, 9}, Case{4, 1, 4}, Case{5, 1, 3},
                        Case{6, 1, 2}, Case{7, 1, 2}, Case{8, 1, 1}}) {
-    const LargestQuery query{c.k, c.dFrom, c.dTo, {}};
-    EXPECT_EQ(FindLargest(query), previous::FindLargest(query)) << "k=" << c.k;
+    for (const bool ring : {false, true}) {
+      const LargestQuery query{c.k, c.dFrom, c.dTo, {}, ring};
+      EXPECT_EQ(FindLargest(query), previous::FindLargest(query)) << "k=" << c.k << " " << ring;
+    }
   }
 }
 
