@@ -35,23 +35,40 @@ BallCover::BallCover(std::int32_t n, std::int32_t d, std::int32_t depth)
   }
 }
 
+// OR into `out` the words of `in` read from bit `start` on, the start of
+// each word wrapping below n. Between wraps the shift stays the same, so
+// the loops run over plain word pairs.
+void BallCover::OrTurned(Word* out, const Word* in, std::int32_t start) const {
+  std::size_t w = 0;
+  std::int32_t p = start;
+  while (w < words_) {
+    const auto untilWrap = static_cast<std::size_t>((n_ - p + 63) / 64);
+    const std::size_t end = std::min(words_, w + untilWrap);
+    const Word* from = in + (p >> 6) - w;
+    const int shift = p & 63;
+    if (shift == 0) {
+      for (std::size_t v = w; v < end; ++v) out[v] |= from[v];
+    } else {
+      for (std::size_t v = w; v < end; ++v) {
+        out[v] |= (from[v] >> shift) | (from[v + 1] << (64 - shift));
+      }
+    }
+    p += static_cast<std::int32_t>(64 * (end - w));
+    while (p >= n_) p -= n_;
+    w = end;
+  }
+}
+
 void BallCover::Push(std::int32_t i, std::int32_t s) {
   // Within j steps of the longer prefix: within j steps without s, or one
   // step of +-s from within j - 1 steps of the longer prefix.
   std::copy(Level(i, 0), Level(i, 0) + words_, Level(i + 1, 0));
   for (std::int32_t j = 1; j <= d_; ++j) {
-    const Word* without = Level(i, j);
-    const Word* previous = Level(i + 1, j - 1);
     Word* level = Level(i + 1, j);
-    std::int32_t down = n_ - s;  // bit x comes from bit x - s
-    std::int32_t up = s;         // and from bit x + s
-    for (std::size_t w = 0; w < words_; ++w) {
-      level[w] = without[w] | Read(previous, down) | Read(previous, up);
-      down += 64;
-      up += 64;
-      while (down >= n_) down -= n_;
-      while (up >= n_) up -= n_;
-    }
+    std::copy(Level(i, j), Level(i, j) + words_, level);
+    const Word* previous = Level(i + 1, j - 1);
+    OrTurned(level, previous, n_ - s);  // bit x from bit x - s
+    OrTurned(level, previous, s);       // and from bit x + s
   }
 }
 

@@ -42,6 +42,7 @@ class BallCover {
   Word* Level(std::int32_t i, std::int32_t j) { return &bits_[Offset(i, j)]; }
   const Word* Level(std::int32_t i, std::int32_t j) const { return &bits_[Offset(i, j)]; }
   Word CoverWord(std::int32_t i, std::int32_t w) const;
+  void OrTurned(Word* out, const Word* in, std::int32_t start) const;
 
   std::int32_t n_;
   std::int32_t d_;

@@ -160,9 +160,9 @@ BlockCover::Word BlockCover::Reach(std::int32_t x, std::int32_t c0, Word wanted)
 BlockCover::Word BlockCover::Covering(std::int32_t c0, Word candidates, int few) {
   Word survivors = candidates;
   const auto settled = [&] {
-    if (few == 0) return survivors == 0;
-    const Word second = survivors & (survivors - 1);
-    return (second & (second - 1)) == 0;  // at most two left
+    Word left = survivors;
+    for (int i = 0; i < few && left != 0; ++i) left &= left - 1;
+    return left == 0;  // at most `few` left
   };
   if (settled()) return survivors;
   for (const std::int32_t x : killers_) {

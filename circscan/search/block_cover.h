@@ -58,8 +58,8 @@ class BlockCover {
 
   // Of the generators c0 + b for the bits b of `candidates` (c0 a multiple
   // of 64, c0 + b <= n/2), those with which the prefix covers the ring;
-  // with `few` = 2, possibly some more, but then at most two, for a test
-  // of their own.
+  // with `few` > 0 possibly some more, but then at most `few`, for a word
+  // test each.
   std::uint64_t Covering(std::int32_t c0, std::uint64_t candidates, int few = 0);
 
  private:
