@@ -17,7 +17,10 @@
 #include "candidates.h"
 #include "orbit.h"
 #include "ring_search.h"
+#include "sampled_ceiling.h"
 #include "search.h"
+#include "sum_bound.h"
+#include "unit_check.h"
 
 namespace circscan {
 namespace {
@@ -80,7 +83,11 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
   for (std::size_t t = 0; t < plan.taskCount(); ++t) {
     if (InShard(n, t, query.shard)) mine.push_back(t);
   }
-  std::atomic<std::uint64_t> ceiling{UINT64_MAX};
+  // By average, a sample's best sum lets the bound drop sets from the start.
+  const bool bySum = query.by == By::kAverage && query.k > 1;
+  std::atomic<std::uint64_t> ceiling{bySum ? SampledCeiling(plan, mine, codec) : UINT64_MAX};
+  const std::vector<std::int32_t> inverses =
+      bySum ? FoldedInverses(n) : std::vector<std::int32_t>{};
   std::mutex mutex;
   Tally total;
   const std::uint64_t weight = SetWeight(n, query.k);
@@ -94,6 +101,7 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
     // matters where a whole N holds one such set.
     std::optional<RingSearch> search;
     PrefixCover cover(n);
+    std::optional<SumBound> sums;
     std::vector<std::int32_t> scratch;
     Tally local;
     for (std::size_t i = range.begin(); i != range.end() && !hooks.Stopped(); ++i) {
@@ -105,6 +113,11 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
         if (query.by == By::kDiameter && now.diameter != INT32_MAX &&
             !cover.Within(now.diameter, set)) {
           return true;
+        }
+        if (bySum) {
+          if (set[0] == 1 && !MayBeSmallest(n, set, inverses)) return true;
+          if (!sums) sums.emplace(n, query.k);
+          if (!sums->MayReach(now.sum, set)) return true;
         }
         const OrbitInfo orbit = ExamineOrbit(n, plan.phi(), set, scratch);
         if (!orbit.smallest) return true;
