@@ -59,6 +59,15 @@ class PrefixCover {
   std::vector<std::int32_t> prefix_;
 };
 
+// By average: true when the set is certainly not the smallest of its class
+// or its sum certainly exceeds `sum`, so it needs neither test nor search.
+bool PassedOver(SumBound& sums, const std::vector<std::int32_t>& inverses, std::int64_t sum,
+                std::span<const std::int32_t> set) {
+  if (!sums.enabled()) return false;
+  if (set[0] == 1 && !MayBeSmallest(sums.n(), set, inverses)) return true;
+  return !sums.MayReach(sum, set);
+}
+
 // The expected cost of one set of n, in units of a set of a small n: with
 // one generator the search walks n / 2 levels; with more, the few sets that
 // reach a search cost in proportion to n.
@@ -114,11 +123,8 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
             !cover.Within(now.diameter, set)) {
           return true;
         }
-        if (bySum) {
-          if (set[0] == 1 && !MayBeSmallest(n, set, inverses)) return true;
-          if (!sums) sums.emplace(n, query.k);
-          if (!sums->MayReach(now.sum, set)) return true;
-        }
+        if (bySum && !sums) sums.emplace(n, query.k);
+        if (bySum && PassedOver(*sums, inverses, now.sum, set)) return true;
         const OrbitInfo orbit = ExamineOrbit(n, plan.phi(), set, scratch);
         if (!orbit.smallest) return true;
         if (!search) search.emplace(n, query.k);

@@ -24,6 +24,11 @@ class SumBound {
   // `sum`. The set is sorted, distinct, in 1..n/2, with k generators.
   bool MayReach(std::int64_t sum, std::span<const std::int32_t> set);
 
+  // False where the distances would take too much memory, or more steps
+  // than a byte holds; MayReach is then always true.
+  bool enabled() const { return cap_ != 0; }
+  std::int32_t n() const { return n_; }
+
   // The least sum the k-dimensional lattice allows on n points, and the
   // radius from which its ball holds all of them.
   std::int64_t floor() const { return floor_; }

@@ -38,6 +38,39 @@ TEST(AgainstReference, BestWithThreeGenerators) { ExpectBestAsReference(6, 200, 
 
 TEST(AgainstReference, BestWithFourGenerators) { ExpectBestAsReference(8, 80, 4); }
 
+// The search by average drops sets by a bound on their sums, from a first
+// ceiling drawn from a sample: both must leave every tie in place, on rings
+// of every kind (primes, powers of two, many divisors, even and odd, below
+// and around the vectors of 16 and 32 residues) and with every degree.
+TEST(AgainstReference, BestOnManyRangesAndDegrees) {
+  struct Range {
+    std::int32_t nFrom;
+    std::int32_t nTo;
+    std::int32_t k;
+  };
+  for (const Range& r : std::vector<Range>{{3, 400, 2},
+                                           {1020, 1030, 2},
+                                           {201, 320, 3},
+                                           {719, 721, 3},
+                                           {1021, 1024, 3},
+                                           {81, 120, 4},
+                                           {10, 64, 5},
+                                           {12, 36, 6},
+                                           {14, 24, 7}}) {
+    ExpectBestAsReference(r.nFrom, r.nTo, r.k);
+  }
+}
+
+// Each part draws its first ceiling from its own sets, so a part keeps its
+// own best even where another part holds a better one.
+TEST(AgainstReference, BestShardsMergeToTheReference) {
+  for (const By by : {By::kDiameter, By::kAverage}) {
+    std::vector<std::vector<BestRow>> parts;
+    for (std::int32_t i = 1; i <= 3; ++i) parts.push_back(FindBest({100, 180, 3, by, {i, 3}}));
+    EXPECT_EQ(MergeBest(parts), reference::FindBest({100, 180, 3, by, {}}));
+  }
+}
+
 // Shards split the new search into parts whose merge is the whole answer.
 TEST(AgainstReference, LargestShardsMergeToTheReference) {
   const LargestQuery whole{4, 2, 3, {}};
