@@ -1,6 +1,7 @@
 // The searches the README quotes, called directly: the best pairs of
 // generators for N = 5..150 (what the NetworkX scan is measured against), the
 // records of `largest` beside the first search (circscan::reference), the
+// best sets by average beside the first search and the search by diameter, the
 // questions whose cost must follow the number of classes searched, and one
 // circulant's distances at growing N. Times are the whole process's CPU time
 // and the wall time, since the searches run on all of oneTBB's threads.
@@ -71,6 +72,36 @@ BENCHMARK(BM_BestByDiameter)
     ->Args({300, 3, 1})
     ->Args({1000, 3, 0})
     ->Args({1000, 3, 1})
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
+
+// The search by average beside the first search (what `--by average` ran
+// before its bound) and beside the search by diameter, on the same range.
+// Arguments: the first and last N, k, and the search: 0 by average, 1 the
+// first search by average, 2 by diameter.
+void BM_BestSideBySide(benchmark::State& state) {
+  const auto nFrom = static_cast<std::int32_t>(state.range(0));
+  const auto nTo = static_cast<std::int32_t>(state.range(1));
+  const auto k = static_cast<std::int32_t>(state.range(2));
+  const auto search = state.range(3);
+  const BestQuery query{nFrom, nTo, k, search == 2 ? By::kDiameter : By::kAverage, {}};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(search == 1 ? reference::FindBest(query) : FindBest(query));
+  }
+}
+BENCHMARK(BM_BestSideBySide)
+    ->ArgNames({"from", "to", "k", "search"})
+    ->Args({8471, 8473, 3, 0})
+    ->Args({8471, 8473, 3, 1})
+    ->Args({8471, 8473, 3, 2})
+    ->Args({839, 841, 4, 0})
+    ->Args({839, 841, 4, 1})
+    ->Args({839, 841, 4, 2})
+    ->Args({10, 160, 5, 0})
+    ->Args({10, 160, 5, 1})
+    ->Args({10, 160, 5, 2})
     ->Iterations(1)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
