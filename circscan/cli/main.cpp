@@ -12,10 +12,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -32,10 +34,10 @@ namespace circscan {
 namespace {
 
 constexpr const char* kUsage[] = {
-    "usage: circscan best --n A..B --k K [--by diameter|average] [--format table|csv|json] "
+    "usage: circscan best --n A..B --k K [--by diameter|average] [--ring] [--all] "
+    "[--format table|csv|json] [--threads T] [--shard I/M] [--checkpoint FILE]",
+    "usage: circscan largest --k K --diameter A..B [--ring] [--format table|csv|json] "
     "[--threads T] [--shard I/M] [--checkpoint FILE]",
-    "usage: circscan largest --k K --diameter A..B [--format table|csv|json] [--threads T] "
-    "[--shard I/M] [--checkpoint FILE]",
     "usage: circscan analyze N \"G1 G2 ...\" [--format table|csv|json]",
     "usage: circscan merge FILE... [--format table|csv|json]",
 };
@@ -98,7 +100,29 @@ struct Options {
   std::optional<std::string> shard;
   std::int64_t threads = 0;
   std::vector<std::string> files;
+  bool ring = false;
+  bool all = false;
 };
+
+// What a command prints: a text built before anything is written, or for
+// the rows of --all, which may be millions, a writer that streams them once
+// the search has finished.
+struct Printout {
+  std::string text;
+  std::function<void()> stream;
+  Printout() = default;
+  Printout(std::string built) : text(std::move(built)) {}  // what every other command returns
+};
+
+void WriteOut(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+Printout StreamedBestAll(std::vector<BestRow> rows, bool ring, Format format) {
+  Printout out;
+  out.stream = [rows = std::move(rows), ring, format] {
+    WriteBestAll(rows, ring, format, WriteOut);
+  };
+  return out;
+}
 
 // The run was stopped by a signal before it finished.
 struct Interrupted {
@@ -124,17 +148,20 @@ auto RunStoppable(const Options& o, const SearchPart& part, Search search) {
   return rows;
 }
 
-std::string RunBest(const Options& o) {
+Printout RunBest(const Options& o) {
   const std::int64_t k = ReadWhole("--k", o.k);
   BestQuery query =
       Take(CheckBest(ReadRange("--n", o.n), k, o.by == "average" ? By::kAverage : By::kDiameter));
   const auto shard = ReadShard(o.shard, o.format);
   query.shard = shard.value_or(Shard{});
+  query.ring = o.ring;
+  query.all = o.all;
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Best(progress);
   });
   if (shard) return RenderBestShard(query, rows);
+  if (query.all) return StreamedBestAll(rows, query.ring, ReadFormat(o.format));
   return RenderBest(rows, ReadFormat(o.format));
 }
 
@@ -143,6 +170,7 @@ std::string RunLargest(const Options& o) {
   LargestQuery query = Take(CheckLargest(k, ReadRange("--diameter", o.diameter)));
   const auto shard = ReadShard(o.shard, o.format);
   query.shard = shard.value_or(Shard{});
+  query.ring = o.ring;
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Largest(progress);
@@ -165,7 +193,7 @@ std::string RunAnalyze(const Options& o) {
   return RenderAnalysis(*analysis, ReadFormat(o.format));
 }
 
-std::string RunMerge(const Options& o) {
+Printout RunMerge(const Options& o) {
   // One file at a time, as a stream: a shard file may be large, or not one.
   ShardMerge merge;
   std::string error;
@@ -181,6 +209,9 @@ std::string RunMerge(const Options& o) {
   const auto merged = merge.Finish(&error);
   if (!merged) throw UsageError{error};
   const Format format = ReadFormat(o.format);
+  if (merged->best && merged->part.all) {
+    return StreamedBestAll(merged->bestRows, merged->part.ring, format);
+  }
   return merged->best ? RenderBest(merged->bestRows, format)
                       : RenderLargest(merged->largestRows, format);
 }
@@ -250,14 +281,20 @@ int Main(int argc, char** argv) {
       ->check(CLI::IsMember({"diameter", "average"}));
   addFormat(best);
   addThreads(best);
+  best->add_flag("--ring", o.ring, "only ring circulants: sets holding generator 1");
+  best->add_flag("--all", o.all,
+                 "every optimal set, one row each in lexicographic order (optimal_sets rows)");
   best->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
   addCheckpoint(best);
-  best->footer("Example: circscan best --n 5..40 --k 2 --by average --format csv\n");
+  best->footer(
+      "Example: circscan best --n 5..40 --k 2 --by average --format csv\n"
+      "         circscan best --n 40 --k 3 --ring --all\n");
 
   CLI::App* largest = app.add_subcommand(
       "largest", "for each diameter d, the largest N with k generators and D <= d");
   largest->add_option("--k", o.k, "number of generators")->required();
   largest->add_option("--diameter", o.diameter, "range of diameters, like 2..6")->required();
+  largest->add_flag("--ring", o.ring, "only ring circulants: sets holding generator 1");
   addFormat(largest);
   addThreads(largest);
   largest->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
@@ -296,7 +333,7 @@ int Main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return Fail(e.what(), usageOf());
   }
-  std::string out;
+  Printout out;
   try {
     if (best->parsed()) out = RunBest(o);
     if (largest->parsed()) out = RunLargest(o);
@@ -316,7 +353,11 @@ int Main(int argc, char** argv) {
     }
     return 128 + e.signal;
   }
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  if (out.stream) {
+    out.stream();
+  } else {
+    WriteOut(out.text);
+  }
   return Flushed(0);
 }
 

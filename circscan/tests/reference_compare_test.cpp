@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "brute_force.h"
 #include "reference_search.h"
 #include "search.h"
 
@@ -58,6 +59,21 @@ TEST(AgainstReference, BestOnManyRangesAndDegrees) {
                                            {12, 36, 6},
                                            {14, 24, 7}}) {
     ExpectBestAsReference(r.nFrom, r.nTo, r.k);
+  }
+}
+
+// Ring searches draw their first ceiling from ring sets only: a better set
+// without 1 must not hide the best ring set.
+TEST(AgainstReference, RingBestMatchesBruteForceOnLargerRings) {
+  for (const auto& [n, k] : std::vector<std::pair<std::int32_t, std::int32_t>>{
+           {251, 3}, {256, 3}, {360, 3}, {97, 4}, {120, 4}, {48, 5}}) {
+    for (const By by : {By::kDiameter, By::kAverage}) {
+      const auto rows = FindBest({n, n, k, by, {}, true, false});
+      const auto expected = testing::BruteBest(n, k, by, true);
+      ASSERT_TRUE(expected);
+      ASSERT_EQ(rows.size(), 1u);
+      EXPECT_EQ(rows.front(), *expected) << "n=" << n << " k=" << k;
+    }
   }
 }
 
