@@ -12,29 +12,33 @@ namespace {
 // Steps past the lattice radius that the stored distances still tell apart:
 // more make each residue's excess count fully, fewer make each block cheaper.
 constexpr std::int32_t kStepsPast = 3;
+// A residue's excess, at most kStepsPast + 1, must keep eight of them within a byte.
+static_assert(8 * (kStepsPast + 1) < 256);
 
 // Prefix distances cost (k - 1) rows of n bytes per thread; beyond this the
 // bound is not used.
 constexpr std::size_t kMaxBytes = std::size_t{8} << 20;
 
-// min(cap, a * b), for a, b, cap >= 0 below 2^31.
+// min(cap, a * b), for a, b, cap >= 0.
 std::int64_t CappedProduct(std::int64_t a, std::int64_t b, std::int64_t cap) {
   if (a != 0 && b > cap / a) return cap;
-  return std::min(cap, a * b);
+  return a * b;
 }
 
-// The lattice points within taxicab distance r in k dimensions, capped at n.
+// The lattice points within taxicab distance r in k dimensions, capped at n:
+// the sum over i of 2^i C(k, i) C(r, i). Every factor of a term is at least
+// 1, so while the total is below n each factor is too, and the next ones
+// stay below n times k or r (under 2^40).
 std::int64_t LatticeBall(std::int64_t k, std::int64_t r, std::int64_t n) {
   std::int64_t total = 0;
-  std::int64_t chooseK = 1;  // C(k, i), capped
-  std::int64_t chooseR = 1;  // C(r, i), capped
-  std::int64_t power = 1;    // 2^i, capped
+  std::int64_t chooseK = 1;  // C(k, i)
+  std::int64_t chooseR = 1;  // C(r, i)
+  std::int64_t power = 1;    // 2^i
   for (std::int64_t i = 0; i <= std::min(k, r) && total < n; ++i) {
     if (i > 0) {
-      // C(x, i) = C(x, i - 1) * (x - i + 1) / i is exact; once capped it stays capped.
-      chooseK = chooseK >= n ? n : std::min(n, chooseK * (k - i + 1) / i);
-      chooseR = chooseR >= n ? n : std::min(n, chooseR * (r - i + 1) / i);
-      power = std::min(n, power * 2);
+      chooseK = chooseK * (k - i + 1) / i;
+      chooseR = chooseR * (r - i + 1) / i;
+      power *= 2;
     }
     total += CappedProduct(CappedProduct(power, chooseK, n), chooseR, n);
   }
@@ -59,6 +63,21 @@ struct Turned {
 // which GCC would otherwise warn, at the end of the file).
 #pragma GCC diagnostic ignored "-Wpsabi"
 
+using Narrow = std::uint8_t __attribute__((vector_size(16)));
+using Wide = std::uint8_t __attribute__((vector_size(32)));
+
+// The same bytes seen as 64-bit words.
+template <typename V>
+struct WordsOf;
+template <>
+struct WordsOf<Narrow> {
+  using Type = std::uint64_t __attribute__((vector_size(16)));
+};
+template <>
+struct WordsOf<Wide> {
+  using Type = std::uint64_t __attribute__((vector_size(32)));
+};
+
 template <typename V>
 [[gnu::always_inline]] inline V Load(const std::uint8_t* p) {
   V v;
@@ -69,6 +88,19 @@ template <typename V>
 template <typename V>
 [[gnu::always_inline]] inline V Min(V a, V b) {
   return a < b ? a : b;
+}
+
+// The sum of the lanes, each at most 31: added in halves within each 64-bit
+// word, no byte passes 255 and the low byte of each word holds its sum.
+template <typename V>
+[[gnu::always_inline]] inline std::int32_t Total(V v) {
+  auto w = reinterpret_cast<typename WordsOf<V>::Type>(v);
+  w += w >> 32;
+  w += w >> 16;
+  w += w >> 8;
+  std::int32_t total = 0;
+  for (std::size_t i = 0; i < sizeof(V) / 8; ++i) total += static_cast<std::int32_t>(w[i] & 0xff);
+  return total;
 }
 
 // The capped distances of residues x.. (one vector of them) to 0.
@@ -105,10 +137,7 @@ template <typename V>
   std::int64_t excess = 0;
   for (std::int32_t x = 0; x < whole; x += kWidth) {
     const V best = Reach<V>(ring, x);
-    const V over = best > floor ? best - floor : V{};
-    std::int32_t sum = 0;
-    for (std::int32_t lane = 0; lane < kWidth; ++lane) sum += over[lane];
-    excess += 2 * sum;
+    excess += 2 * Total(best > floor ? best - floor : V{});
     if (excess > allowed) return false;
   }
   const V best = Reach<V>(ring, whole);
@@ -118,9 +147,6 @@ template <typename V>
   }
   return excess <= allowed;
 }
-
-using Narrow = std::uint8_t __attribute__((vector_size(16)));
-using Wide = std::uint8_t __attribute__((vector_size(32)));
 
 void SpreadNarrow(const Turned& ring, std::uint8_t* level) { Spread<Narrow>(ring, level); }
 [[gnu::target("avx2")]] void SpreadWide(const Turned& ring, std::uint8_t* level) {
@@ -150,9 +176,11 @@ SumBound::SumBound(std::int32_t n, std::int32_t k)
 }
 
 void SumBound::Repeat(std::uint8_t* level) const {
-  for (std::size_t x = static_cast<std::size_t>(n_); x < stride_; ++x) {
-    level[x] = level[x % static_cast<std::size_t>(n_)];
-  }
+  const auto n = static_cast<std::size_t>(n_);
+  std::copy_n(level, n, level + n);
+  // Ascending, so a ring shorter than the repeated start reads what this
+  // loop has just written.
+  for (std::size_t x = 2 * n; x < stride_; ++x) level[x] = level[x - n];
 }
 
 void SumBound::Turn(std::int32_t s) {
