@@ -12,8 +12,10 @@ class Row:
     ``diameter`` its diameter D, ``distance_sum`` the exact sum of the
     distances from vertex 0, ``average`` that sum divided by N - 1 (the float
     nearest the exact ratio), and ``optimal_sets`` how many sets of the whole
-    search space reach the same D and sum. ``by`` is the order searched:
-    "diameter" (D first, then the average) or "average".
+    search space (of the ring sets, with ``ring=True``) reach the same D and
+    sum. With ``all=True`` there is a Row for each of them, ``generators``
+    being that set. ``by`` is the order searched: "diameter" (D first, then
+    the average) or "average".
     """
 
     n: int
