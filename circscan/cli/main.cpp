@@ -1,8 +1,8 @@
 // circscan's command line: it reads the options, runs the search and prints
-// what the report functions return. All output is built first and written at
-// the end, so a run that fails writes nothing to stdout; only the routing
-// table, which may be too large to hold, is written as it goes, once every
-// value has been checked.
+// what the report functions return. All output is built, or for the outputs
+// too large to hold (the rows of --all, the routing table) made ready to
+// stream, before anything is written, so a run that fails writes nothing to
+// stdout.
 #include <tbb/global_control.h>
 
 #include <CLI/CLI.hpp>
@@ -14,11 +14,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -38,10 +40,10 @@ namespace circscan {
 namespace {
 
 constexpr const char* kUsage[] = {
-    "usage: circscan best --n A..B --k K [--by diameter|average] [--format table|csv|json] "
+    "usage: circscan best --n A..B --k K [--by diameter|average] [--ring] [--all] "
+    "[--format table|csv|json] [--threads T] [--shard I/M] [--checkpoint FILE]",
+    "usage: circscan largest --k K --diameter A..B [--ring] [--format table|csv|json] "
     "[--threads T] [--shard I/M] [--checkpoint FILE]",
-    "usage: circscan largest --k K --diameter A..B [--format table|csv|json] [--threads T] "
-    "[--shard I/M] [--checkpoint FILE]",
     "usage: circscan analyze N \"G1 G2 ...\" [--format table|csv|json]",
     "usage: circscan routes N \"G1 G2 ...\" [--format table|csv|json]",
     "usage: circscan merge FILE... [--format table|csv|json]",
@@ -105,7 +107,29 @@ struct Options {
   std::optional<std::string> shard;
   std::int64_t threads = 0;
   std::vector<std::string> files;
+  bool ring = false;
+  bool all = false;
 };
+
+// What a command prints: a text built before anything is written, or for
+// the rows of --all, which may be millions, a writer that streams them once
+// the search has finished.
+struct Printout {
+  std::string text;
+  std::function<void()> stream;
+  Printout() = default;
+  Printout(std::string built) : text(std::move(built)) {}  // what every other command returns
+};
+
+void WriteOut(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+Printout StreamedBestAll(std::vector<BestRow> rows, bool ring, Format format) {
+  Printout out;
+  out.stream = [rows = std::move(rows), ring, format] {
+    WriteBestAll(rows, ring, format, WriteOut);
+  };
+  return out;
+}
 
 // The run was stopped by a signal before it finished.
 struct Interrupted {
@@ -131,17 +155,20 @@ auto RunStoppable(const Options& o, const SearchPart& part, Search search) {
   return rows;
 }
 
-std::string RunBest(const Options& o) {
+Printout RunBest(const Options& o) {
   const std::int64_t k = ReadWhole("--k", o.k);
   BestQuery query =
       Take(CheckBest(ReadRange("--n", o.n), k, o.by == "average" ? By::kAverage : By::kDiameter));
   const auto shard = ReadShard(o.shard, o.format);
   query.shard = shard.value_or(Shard{});
+  query.ring = o.ring;
+  query.all = o.all;
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Best(progress);
   });
   if (shard) return RenderBestShard(query, rows);
+  if (query.all) return StreamedBestAll(rows, query.ring, ReadFormat(o.format));
   return RenderBest(rows, ReadFormat(o.format));
 }
 
@@ -150,6 +177,7 @@ std::string RunLargest(const Options& o) {
   LargestQuery query = Take(CheckLargest(k, ReadRange("--diameter", o.diameter)));
   const auto shard = ReadShard(o.shard, o.format);
   query.shard = shard.value_or(Shard{});
+  query.ring = o.ring;
   const auto limit = LimitThreads(o.threads);
   const auto rows = RunStoppable(o, PartOf(query), [](CheckpointedRun& run, Progress& progress) {
     return run.Largest(progress);
@@ -178,16 +206,21 @@ std::string RunAnalyze(const Options& o) {
   return RenderAnalysis(*analysis, ReadFormat(o.format));
 }
 
-// Writes to stdout itself: a table of a million rows is not built first.
-void RunRoutes(const Options& o) {
+// Streams the table once every value has been checked: a table of a million
+// rows is not built first.
+Printout RunRoutes(const Options& o) {
   const auto [n, generators] = ReadCirculant(o);
   std::string error;
-  const auto table = RouteTable::Build(n, generators, &error);
+  auto table = RouteTable::Build(n, generators, &error);
   if (!table) throw UsageError{error};
-  WriteRoutes(*table, ReadFormat(o.format), std::cout);
+  Printout out;
+  out.stream = [table = std::move(*table), format = ReadFormat(o.format)] {
+    WriteRoutes(table, format, WriteOut);
+  };
+  return out;
 }
 
-std::string RunMerge(const Options& o) {
+Printout RunMerge(const Options& o) {
   // One file at a time, as a stream: a shard file may be large, or not one.
   ShardMerge merge;
   std::string error;
@@ -203,6 +236,9 @@ std::string RunMerge(const Options& o) {
   const auto merged = merge.Finish(&error);
   if (!merged) throw UsageError{error};
   const Format format = ReadFormat(o.format);
+  if (merged->best && merged->part.all) {
+    return StreamedBestAll(merged->bestRows, merged->part.ring, format);
+  }
   return merged->best ? RenderBest(merged->bestRows, format)
                       : RenderLargest(merged->largestRows, format);
 }
@@ -276,14 +312,20 @@ int Main(int argc, char** argv) {
       ->check(CLI::IsMember({"diameter", "average"}));
   addFormat(best);
   addThreads(best);
+  best->add_flag("--ring", o.ring, "only ring circulants: sets holding generator 1");
+  best->add_flag("--all", o.all,
+                 "every optimal set, one row each in lexicographic order (optimal_sets rows)");
   best->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
   addCheckpoint(best);
-  best->footer("Example: circscan best --n 5..40 --k 2 --by average --format csv\n");
+  best->footer(
+      "Example: circscan best --n 5..40 --k 2 --by average --format csv\n"
+      "         circscan best --n 40 --k 3 --ring --all\n");
 
   CLI::App* largest = app.add_subcommand(
       "largest", "for each diameter d, the largest N with k generators and D <= d");
   largest->add_option("--k", o.k, "number of generators")->required();
   largest->add_option("--diameter", o.diameter, "range of diameters, like 2..6")->required();
+  largest->add_flag("--ring", o.ring, "only ring circulants: sets holding generator 1");
   addFormat(largest);
   addThreads(largest);
   largest->add_option("--shard", o.shard, "run part I of M of the search (JSON for merge)");
@@ -334,12 +376,12 @@ int Main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return Fail(e.what(), usageOf());
   }
-  std::string out;
+  Printout out;
   try {
     if (best->parsed()) out = RunBest(o);
     if (largest->parsed()) out = RunLargest(o);
     if (analyze->parsed()) out = RunAnalyze(o);
-    if (routes->parsed()) RunRoutes(o);
+    if (routes->parsed()) out = RunRoutes(o);
     if (merge->parsed()) out = RunMerge(o);
   } catch (const UsageError& e) {
     return Fail(e.message, usageOf());
@@ -355,7 +397,11 @@ int Main(int argc, char** argv) {
     }
     return 128 + e.signal;
   }
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  if (out.stream) {
+    out.stream();
+  } else {
+    WriteOut(out.text);
+  }
   return Flushed(0);
 }
 

@@ -125,7 +125,7 @@ void FuzzMerge(std::string_view text, bool seal) {
     return;
   }
   for (const BestRow& row : merged->bestRows) {
-    Check(RecomputedProblem(row).empty(), "a merged row is its set's");
+    Check(RecomputedProblem(row, merged->part.ring).empty(), "a merged row is its set's");
   }
   for (const LargestRow& row : merged->largestRows) {
     Check(RecomputedProblem(row).empty(), "a merged row is its set's");

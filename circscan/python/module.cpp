@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "interruptible.h"
+#include "optimal_sets.h"
 #include "query.h"
 #include "query_checks.h"
 #include "routes.h"
@@ -60,22 +61,33 @@ using AnalysisTuple = std::tuple<std::int32_t, std::vector<std::int32_t>, std::v
                                  std::int32_t, std::int64_t>;
 
 std::vector<BestTuple> Best(const RangeInput& n, std::int64_t k, const std::string& by,
-                            std::optional<std::int64_t> threads, const py::object& onProgress) {
-  const BestQuery query = Take(CheckBest(n, k, ReadBy(by)));
+                            std::optional<std::int64_t> threads, const py::object& onProgress,
+                            bool ring, bool all) {
+  BestQuery query = Take(CheckBest(n, k, ReadBy(by)));
+  query.ring = ring;
+  query.all = all;
   const auto limit = LimitThreads(threads);
   const auto rows =
       RunInterruptibly([&](const RunHooks& hooks) { return FindBest(query, hooks); }, onProgress);
   std::vector<BestTuple> out;
-  for (const BestRow& r : rows) {
+  const auto add = [&](const BestRow& r) {
     out.emplace_back(r.n, r.k, by, r.generators, r.diameter, r.sum, r.optimalSets);
+  };
+  for (const BestRow& r : rows) {
+    if (all) {
+      ForEachOptimalRow(r, ring, add);
+    } else {
+      add(r);
+    }
   }
   return out;
 }
 
 std::vector<LargestTuple> Largest(std::int64_t k, const RangeInput& diameter,
-                                  std::optional<std::int64_t> threads,
-                                  const py::object& onProgress) {
-  const LargestQuery query = Take(CheckLargest(k, diameter));
+                                  std::optional<std::int64_t> threads, const py::object& onProgress,
+                                  bool ring) {
+  LargestQuery query = Take(CheckLargest(k, diameter));
+  query.ring = ring;
   const auto limit = LimitThreads(threads);
   const auto rows = RunInterruptibly(
       [&](const RunHooks& hooks) { return FindLargest(query, hooks); }, onProgress);
@@ -141,17 +153,22 @@ PYBIND11_MODULE(_circscan, m) {
   m.def(
       "best",
       [](std::int64_t first, std::int64_t last, std::string text, std::int64_t k,
-         const std::string& by, std::optional<std::int64_t> threads, const py::object& onProgress) {
-        return Best(MakeRange(first, last, std::move(text)), k, by, threads, onProgress);
+         const std::string& by, std::optional<std::int64_t> threads, const py::object& onProgress,
+         bool ring, bool all) {
+        return Best(MakeRange(first, last, std::move(text)), k, by, threads, onProgress, ring, all);
       },
-      "best(n_first, n_last, n_text, k, by, threads, on_progress) -> list of tuples");
+      "best(n_first, n_last, n_text, k, by, threads, on_progress, ring, all) -> list of tuples",
+      py::arg("n_first"), py::arg("n_last"), py::arg("n_text"), py::arg("k"), py::arg("by"),
+      py::arg("threads"), py::arg("on_progress"), py::arg("ring") = false, py::arg("all") = false);
   m.def(
       "largest",
       [](std::int64_t k, std::int64_t first, std::int64_t last, std::string text,
-         std::optional<std::int64_t> threads, const py::object& onProgress) {
-        return Largest(k, MakeRange(first, last, std::move(text)), threads, onProgress);
+         std::optional<std::int64_t> threads, const py::object& onProgress, bool ring) {
+        return Largest(k, MakeRange(first, last, std::move(text)), threads, onProgress, ring);
       },
-      "largest(k, d_first, d_last, d_text, threads, on_progress) -> list of tuples");
+      "largest(k, d_first, d_last, d_text, threads, on_progress, ring) -> list of tuples",
+      py::arg("k"), py::arg("d_first"), py::arg("d_last"), py::arg("d_text"), py::arg("threads"),
+      py::arg("on_progress"), py::arg("ring") = false);
   m.def("analyze", &AnalyzeOne, "analyze(n, generators, generators_text) -> tuple");
   m.def("routes", &Routes, "routes(n, generators, generators_text) -> (hops, flat steps)");
 }

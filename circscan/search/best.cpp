@@ -77,12 +77,13 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
   const CandidatePlan plan(n, query.k);
   const KeyCodec codec{query.by};
   std::vector<std::size_t> mine;
-  for (std::size_t t = 0; t < plan.taskCount(); ++t) {
+  for (std::size_t t = 0; t < plan.taskCount(query.ring); ++t) {
     if (InShard(n, t, query.shard)) mine.push_back(t);
   }
   std::atomic<std::uint64_t> ceiling{UINT64_MAX};
   std::mutex mutex;
   Tally total;
+  total.keepClasses = query.all;
   const std::uint64_t weight = SetWeight(n, query.k);
   const auto report = [&](std::uint64_t sets) {
     if (hooks.progress == nullptr) return;
@@ -96,6 +97,7 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
     PrefixCover cover(n);
     std::vector<std::int32_t> scratch;
     Tally local;
+    local.keepClasses = query.all;
     for (std::size_t i = range.begin(); i != range.end() && !hooks.Stopped(); ++i) {
       std::uint64_t visited = 0;
       const std::uint64_t seen = plan.ForEachSet(mine[i], [&](std::span<const std::int32_t> set) {
@@ -112,7 +114,7 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
         const auto result = search->Run(set, now);
         if (!result) return true;
         const std::uint64_t key = codec.Pack(*result);
-        local.Add(key, *result, orbit.size, set);
+        local.Add(key, *result, query.ring ? RingClassSize(n, set) : orbit.size, set);
         LowerTo(ceiling, key);
         return true;
       });
@@ -124,8 +126,9 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
   // A stop may have cut any task short, so nothing of this N can be trusted.
   if (hooks.Stopped()) return {};
   if (total.count == 0) return {true, std::nullopt};
+  std::sort(total.classes.begin(), total.classes.end());
   return {true, BestRow{n, query.k, query.by, std::move(total.smallest), total.result.diameter,
-                        total.result.sum, total.count}};
+                        total.result.sum, total.count, std::move(total.classes)}};
 }
 
 bool Searched(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
@@ -141,7 +144,7 @@ void CountCandidates(const BestQuery& query, const RunHooks& hooks, Progress& pr
     if (hooks.Stopped() || !Searched(n, query, hooks)) return;
     const CandidatePlan plan(n, query.k);
     std::uint64_t sum = 0;
-    for (std::size_t t = 0; t < plan.taskCount(); ++t) {
+    for (std::size_t t = 0; t < plan.taskCount(query.ring); ++t) {
       if (InShard(n, t, query.shard)) sum += plan.TaskSize(t);
     }
     total += sum;

@@ -38,27 +38,40 @@ struct KeyCodec {
 };
 
 struct Tally {
+  bool keepClasses = false;  // keep every tying class's smallest member in `classes`
   std::uint64_t key = UINT64_MAX;
   RingDistances result;
   std::uint64_t count = 0;
   std::vector<std::int32_t> smallest;
+  std::vector<std::vector<std::int32_t>> classes;
 
   void Add(std::uint64_t k, const RingDistances& r, std::uint64_t orbit,
            std::span<const std::int32_t> set) {
-    if (k > key) return;
+    if (!Tie(k, r, set)) return;
+    count += orbit;
+    if (keepClasses) classes.emplace_back(set.begin(), set.end());
+  }
+  void Add(const Tally& other) {
+    if (other.count == 0 || !Tie(other.key, other.result, other.smallest)) return;
+    count += other.count;
+    classes.insert(classes.end(), other.classes.begin(), other.classes.end());
+  }
+
+ private:
+  // False when the key is worse; a better one starts the tally again.
+  bool Tie(std::uint64_t k, const RingDistances& r, std::span<const std::int32_t> set) {
+    if (k > key) return false;
     if (k < key) {
       key = k;
       result = r;
       count = 0;
+      classes.clear();
       smallest.assign(set.begin(), set.end());
     } else if (std::lexicographical_compare(set.begin(), set.end(), smallest.begin(),
                                             smallest.end())) {
       smallest.assign(set.begin(), set.end());
     }
-    count += orbit;
-  }
-  void Add(const Tally& other) {
-    if (other.count > 0) Add(other.key, other.result, other.count, other.smallest);
+    return true;
   }
 };
 

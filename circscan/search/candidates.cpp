@@ -58,6 +58,7 @@ CandidatePlan::CandidatePlan(std::int32_t n, std::int32_t k) : n_(n), k_(k), phi
         tasks_.push_back({id, static_cast<std::int32_t>(i)});
     }
     families_.push_back(std::move(family));
+    if (g == 1) ringTasks_ = tasks_.size();
   }
 }
 

@@ -20,6 +20,9 @@ class CandidatePlan {
   std::int32_t k() const { return k_; }
   std::int64_t phi() const { return phi_; }
   std::size_t taskCount() const { return tasks_.size(); }
+  // The tasks come first whose sets hold generator 1 (the ring sets); with
+  // `ring` only those are searched.
+  std::size_t taskCount(bool ring) const { return ring ? ringTasks_ : tasks_.size(); }
 
   // Number of sets that task `t` enumerates (before the orbit and
   // connectivity checks), capped at 2^62.
@@ -55,6 +58,7 @@ class CandidatePlan {
   std::int64_t phi_;
   std::vector<Family> families_;
   std::vector<Task> tasks_;
+  std::size_t ringTasks_ = 0;
 };
 
 bool Connects(std::int32_t n, std::span<const std::int32_t> set);

@@ -28,14 +28,18 @@ struct Outcome {
 // diameter at most d: it is the smallest member of its orbit, so it is the
 // first set of the plan, in lexicographic order, whose ball of radius d
 // holds every vertex.
-Outcome FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d, const RunHooks& hooks) {
+Outcome FirstWithin(std::int32_t n, std::int32_t k, std::int32_t d, bool ring,
+                    const RunHooks& hooks) {
   const CandidatePlan plan(n, k);
+  // Ring sets are the first tasks, and the smallest member of a ring set's
+  // orbit holds 1 as well, so the walk's pruning stays sound within them.
+  const std::size_t tasks = plan.taskCount(ring);
   const std::vector<std::int32_t> inverses = FoldedInverses(n);
   const std::vector<std::uint16_t> quotients =
       k > 2 ? FoldedQuotients(n, inverses) : std::vector<std::uint16_t>{};
-  std::vector<std::vector<std::int32_t>> hits(plan.taskCount());
+  std::vector<std::vector<std::int32_t>> hits(tasks);
   std::atomic<std::size_t> firstHit{SIZE_MAX};
-  tbb::parallel_for(tbb::blocked_range<std::size_t>(0, plan.taskCount()), [&](const auto& range) {
+  tbb::parallel_for(tbb::blocked_range<std::size_t>(0, tasks), [&](const auto& range) {
     CoverWalk walk(plan, d, inverses, quotients, hooks, firstHit);
     for (std::size_t t = range.begin(); t != range.end(); ++t) {
       if (t > firstHit.load(std::memory_order_relaxed) || hooks.Stopped()) return;
@@ -95,7 +99,7 @@ std::vector<LargestRow> FindLargest(const LargestQuery& query, const RunHooks& h
     for (std::int32_t n = *bound - (query.shard.index - 1); n >= lowest; n -= query.shard.count) {
       if (hooks.largestKnownEmpty && hooks.largestKnownEmpty(d, n)) continue;
       if (hooks.progress != nullptr) hooks.progress->vertexCount = n;
-      Outcome outcome = FirstWithin(n, query.k, d, hooks);
+      Outcome outcome = FirstWithin(n, query.k, d, query.ring, hooks);
       if (!outcome.finished) return rows;
       if (hooks.largestDone) hooks.largestDone(d, n, outcome.set);
       if (outcome.set) {

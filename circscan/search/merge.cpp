@@ -31,11 +31,16 @@ std::vector<BestRow> MergeBest(const std::vector<std::vector<BestRow>>& parts) {
       } else if (!Better(kept, row)) {
         kept.optimalSets += row.optimalSets;
         kept.generators = std::min(kept.generators, row.generators);
+        // Each class lies in one part, so the parts' lists never overlap.
+        kept.classes.insert(kept.classes.end(), row.classes.begin(), row.classes.end());
       }
     }
   }
   std::vector<BestRow> merged;
-  for (auto& [n, row] : rows) merged.push_back(std::move(row));
+  for (auto& [n, row] : rows) {
+    std::sort(row.classes.begin(), row.classes.end());
+    merged.push_back(std::move(row));
+  }
   return merged;
 }
 

@@ -101,4 +101,25 @@ OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::in
   return {true, static_cast<std::uint64_t>(phi) / stabiliser};
 }
 
+std::uint64_t RingClassSize(std::int32_t n, std::span<const std::int32_t> set) {
+  std::vector<std::vector<std::int32_t>> members;
+  for (const std::int32_t s : set) {
+    if (Gcd(s, n) == 1) members.push_back(Multiply(n, InverseMod(s, n), set));
+  }
+  std::sort(members.begin(), members.end());
+  return static_cast<std::uint64_t>(std::unique(members.begin(), members.end()) - members.begin());
+}
+
+std::uint64_t ClassSizeIfSmallest(std::int32_t n, std::span<const std::int32_t> set, bool ring) {
+  if (set.empty() || (ring && set.front() != 1)) return 0;
+  // The smallest member starts with the smallest gcd(s, n) of its generators.
+  std::int64_t g = n;
+  for (const std::int32_t s : set) g = std::min(g, Gcd(s, n));
+  if (set.front() != g) return 0;
+  std::vector<std::int32_t> scratch;
+  const OrbitInfo orbit = ExamineOrbit(n, Totient(n), set, scratch);
+  if (!orbit.smallest) return 0;
+  return ring ? RingClassSize(n, set) : orbit.size;
+}
+
 }  // namespace circscan

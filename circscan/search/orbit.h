@@ -28,6 +28,17 @@ struct OrbitInfo {
 OrbitInfo ExamineOrbit(std::int32_t n, std::int64_t phi, std::span<const std::int32_t> set,
                        std::vector<std::int32_t>& scratch);
 
+// A set holding 1 stays a ring set under u exactly when u = +-s^-1 for one
+// of its unit generators s, so the ring sets of its orbit are the sets
+// Fold(s^-1 S); this is how many distinct ones there are.
+std::uint64_t RingClassSize(std::int32_t n, std::span<const std::int32_t> set);
+
+// The size of the set's class (its orbit, or with `ring` the ring sets of its
+// orbit) when the set is its smallest member, else 0. Any sorted set of
+// distinct generators in 1..n/2, such as one read from a file; `ring` sets
+// must hold 1.
+std::uint64_t ClassSizeIfSmallest(std::int32_t n, std::span<const std::int32_t> set, bool ring);
+
 // For x in 0..n/2: Fold(x^-1 mod n) when x is a unit of Z_n, else 0.
 std::vector<std::int32_t> FoldedInverses(std::int32_t n);
 

@@ -31,6 +31,8 @@ struct BestQuery {
   std::int32_t k = 0;
   By by = By::kDiameter;
   Shard shard;
+  bool ring = false;  // only sets holding generator 1
+  bool all = false;   // every optimal set, not only the smallest (see BestRow::classes)
 };
 
 struct BestRow {
@@ -41,6 +43,10 @@ struct BestRow {
   std::int32_t diameter = 0;
   std::int64_t sum = 0;           // of the distances from vertex 0
   std::uint64_t optimalSets = 0;  // sets with this same D and sum
+  // With BestQuery::all: the smallest member of every class (the sets one
+  // unit multiplies into each other, ring sets only with `ring`) that
+  // reaches D and sum, ascending; ForEachOptimalSet lists their members.
+  std::vector<std::vector<std::int32_t>> classes{};
   double average() const { return static_cast<double>(sum) / static_cast<double>(n - 1); }
   friend bool operator==(const BestRow&, const BestRow&) = default;
 };
@@ -50,6 +56,7 @@ struct LargestQuery {
   std::int32_t dFrom = 0;
   std::int32_t dTo = 0;
   Shard shard;
+  bool ring = false;  // only sets holding generator 1
 };
 
 struct LargestRow {

@@ -11,8 +11,13 @@
 
 namespace circscan::testing {
 
-std::optional<BestRow> BruteBest(std::int32_t n, std::int32_t k, By by);
-std::optional<LargestRow> BruteLargest(std::int32_t k, std::int32_t d, std::int32_t from);
+// With `ring`, only the sets holding 1.
+std::optional<BestRow> BruteBest(std::int32_t n, std::int32_t k, By by, bool ring = false);
+std::optional<LargestRow> BruteLargest(std::int32_t k, std::int32_t d, std::int32_t from,
+                                       bool ring = false);
+// Every set that reaches the best (D, sum), in lexicographic order.
+std::vector<std::vector<std::int32_t>> BruteOptimalSets(std::int32_t n, std::int32_t k, By by,
+                                                        bool ring);
 
 // D and sum of distances by a queue search; nullopt when not connected.
 struct Plain {

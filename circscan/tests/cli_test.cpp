@@ -153,6 +153,10 @@ TEST_F(Cli, HelpAndVersion) {
   EXPECT_EQ(bestHelp.status, 0);
   EXPECT_NE(bestHelp.out.find("--shard"), std::string::npos);
   EXPECT_NE(bestHelp.out.find("(3 to 1000000)"), std::string::npos) << bestHelp.out;
+  for (const char* flag : {"--ring", "--all"}) {
+    EXPECT_NE(bestHelp.out.find(flag), std::string::npos) << bestHelp.out;
+  }
+  EXPECT_NE(Run("largest --help").out.find("--ring"), std::string::npos);
   EXPECT_NE(Run("analyze --help").out.find("(2 to 1000000)"), std::string::npos);
   for (const char* arguments : {"--help", "best --help", "--version"}) {
     const int status = std::system(
@@ -204,7 +208,9 @@ TEST_F(Cli, RoutesWritesTheSameRowsInEveryFormat) {
 
 TEST_F(Cli, ThreeShardFilesMergeIntoTheSingleRunByteForByte) {
   for (const std::string& search : {std::string("best --n 5..70 --k 2 --by average"),
-                                    std::string("largest --k 3 --diameter 2..3")}) {
+                                    std::string("largest --k 3 --diameter 2..3"),
+                                    std::string("best --n 20..50 --k 3 --by average --ring --all"),
+                                    std::string("largest --k 3 --diameter 2..4 --ring")}) {
     std::string files;
     for (int i = 1; i <= 3; ++i) {
       const Outcome part = Run(search + " --format json --shard " + std::to_string(i) + "/3");
@@ -254,6 +260,7 @@ TEST_F(Cli, ARunStoppedAtRandomMomentsAndResumedPrintsTheUninterruptedOutput) {
   for (const std::string search :
        {"best --n 300..600 --k 3 --by average --threads 2",
         "largest --k 5 --diameter 2..3 --threads 2",
+        "best --n 300..600 --k 3 --ring --all --threads 2",
         "best --n 5..800 --k 3 --by average --shard 2/3 --format json --threads 2"}) {
     const Outcome single = Run(search);
     ASSERT_EQ(single.status, 0) << single.err;
@@ -329,6 +336,9 @@ TEST_F(Cli, AForeignOrDamagedCheckpointIsRefusedByNameAndLeftAlone) {
           written, ": the checkpoint of another search");
   refused("largest --k 2 --diameter 2..3 --checkpoint " + Quoted(checkpoint), written,
           ": the checkpoint of another search");
+  for (const char* flags : {" --ring", " --all"}) {
+    refused(search + flags, written, ": the checkpoint of another search");
+  }
   std::string edited = written;
   edited.replace(edited.find("\"optimal_sets\":") + 15, 0, "1");
   refused(search, edited, ":");

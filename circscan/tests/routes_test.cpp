@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <functional>
 #include <random>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -156,9 +156,9 @@ TEST(Routes, EachFormatWritesTheSameRows) {
   const auto table = RouteTable::Build(8, {9, 12, -1}, nullptr);
   ASSERT_TRUE(table);
   const auto written = [&](Format format) {
-    std::ostringstream out;
-    WriteRoutes(*table, format, out);
-    return out.str();
+    std::string out;
+    WriteRoutes(*table, format, [&](std::string_view piece) { out += piece; });
+    return out;
   };
   EXPECT_EQ(written(Format::kTable),
             "destination  hops  +-1  +-4\n"

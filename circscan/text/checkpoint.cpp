@@ -36,7 +36,7 @@ std::string AddBestUnit(const std::string& unit, const SearchPart& part, Checkpo
   if (!n) return "not a record of this search";
   if (!HoldsBestN(part, *n)) return "N = " + std::to_string(*n) + " is not part of this search";
   if (row) {
-    const std::string problem = RecomputedProblem(*row);
+    const std::string problem = RecomputedProblem(*row, part.ring);
     if (!problem.empty()) return problem;
   }
   if (!units.best.emplace(*n, std::move(row)).second) {
@@ -119,7 +119,7 @@ std::optional<CheckpointState> ReadStream(std::istream& in, const std::string& n
   state.fresh = false;
   state.keptBytes = line.size() + 1;
   for (;;) {
-    const LineStatus status = reader.Next(RowLineCap(part.k) + kChainSize, line);
+    const LineStatus status = reader.Next(RowLineCap(part) + kChainSize, line);
     if (status == LineStatus::kEnd) break;
     if (status != LineStatus::kLine) return fail("a line longer than any record of this search");
     if (!reader.lastEndedWithNewline()) break;  // torn by a crash: its unit runs again
@@ -136,6 +136,8 @@ std::string DescribePart(const SearchPart& p) {
   std::string text = p.best ? "best --n " : "largest --diameter ";
   text += std::to_string(p.from) + ".." + std::to_string(p.to) + " --k " + std::to_string(p.k);
   if (p.best) text += p.by == By::kAverage ? " --by average" : " --by diameter";
+  if (p.ring) text += " --ring";
+  if (p.all) text += " --all";
   if (p.shard.count > 1) {
     text += " --shard " + std::to_string(p.shard.index) + "/" + std::to_string(p.shard.count);
   }

@@ -47,19 +47,34 @@ std::optional<std::pair<std::int32_t, std::int32_t>> ReadPair(const Json& j, con
   return std::pair{pair["a"].get<std::int32_t>(), pair["b"].get<std::int32_t>()};
 }
 
-std::optional<std::vector<std::int32_t>> ReadGenerators(const Json& j, std::int32_t n,
-                                                        std::int32_t k) {
-  if (!j["generators"].is_array() || j["generators"].size() != static_cast<std::size_t>(k)) {
-    return std::nullopt;
-  }
+std::optional<std::vector<std::int32_t>> ReadSet(const Json& set, std::int32_t n, std::int32_t k) {
+  if (!set.is_array() || set.size() != static_cast<std::size_t>(k)) return std::nullopt;
   std::vector<std::int32_t> list;
-  for (const Json& g : j["generators"]) {
+  for (const Json& g : set) {
     if (!g.is_number_integer()) return std::nullopt;
     const auto v = g.get<std::int64_t>();
     if (v < 1 || v > n / 2 || (!list.empty() && v <= list.back())) return std::nullopt;
     list.push_back(static_cast<std::int32_t>(v));
   }
   return list;
+}
+
+std::optional<std::vector<std::int32_t>> ReadGenerators(const Json& j, std::int32_t n,
+                                                        std::int32_t k) {
+  return ReadSet(j["generators"], n, k);
+}
+
+// The smallest members of the optimal classes: at least one, ascending.
+std::optional<std::vector<std::vector<std::int32_t>>> ReadClasses(const Json& j, std::int32_t n,
+                                                                  std::int32_t k) {
+  if (!j["classes"].is_array() || j["classes"].empty()) return std::nullopt;
+  std::vector<std::vector<std::int32_t>> classes;
+  for (const Json& set : j["classes"]) {
+    auto list = ReadSet(set, n, k);
+    if (!list || (!classes.empty() && *list <= classes.back())) return std::nullopt;
+    classes.push_back(std::move(*list));
+  }
+  return classes;
 }
 
 }  // namespace
@@ -89,15 +104,16 @@ bool NestsAtMost(std::string_view line, int depth) {
 }
 
 std::string BestRowJson(const BestRow& r) {
-  return Json{{"n", r.n},
-              {"k", r.k},
-              {"by", ByName(r.by)},
-              {"generators", r.generators},
-              {"diameter", r.diameter},
-              {"average", r.average()},
-              {"distance_sum", r.sum},
-              {"optimal_sets", r.optimalSets}}
-      .dump();
+  Json row{{"n", r.n},
+           {"k", r.k},
+           {"by", ByName(r.by)},
+           {"generators", r.generators},
+           {"diameter", r.diameter},
+           {"average", r.average()},
+           {"distance_sum", r.sum},
+           {"optimal_sets", r.optimalSets}};
+  if (!r.classes.empty()) row["classes"] = r.classes;
+  return row.dump();
 }
 
 std::string LargestRowJson(const LargestRow& r) {
@@ -120,18 +136,36 @@ std::string PartHeaderJson(const char* kind, const SearchPart& p) {
   if (p.best) search["by"] = ByName(p.by);
   search[p.best ? "n" : "diameter"] = {p.from, p.to};
   search["part"] = {p.shard.index, p.shard.count};
+  // Written only when set, so the files of the plain searches stay as they were.
+  if (p.ring) search["ring"] = true;
+  if (p.all) search["all"] = true;
   return Json{{kind, search}}.dump();
 }
 
+namespace {
+
+// Takes the optional flag `key` off a header: absent is false, present must be true.
+bool TakeFlag(Json& h, const char* key, bool& flag) {
+  if (!h.contains(key)) return true;
+  if (h[key] != true) return false;
+  flag = true;
+  h.erase(key);
+  return true;
+}
+
+}  // namespace
+
 std::optional<SearchPart> ReadPartHeader(const char* kind, std::string_view line) {
   const Json json = Parse(line);
-  if (!HasKeys(json, {kind})) return std::nullopt;
-  const Json& h = json[kind];
+  if (!HasKeys(json, {kind}) || !json[kind].is_object()) return std::nullopt;
+  Json h = json[kind];
   SearchPart part;
+  if (!TakeFlag(h, "ring", part.ring) || !TakeFlag(h, "all", part.all)) return std::nullopt;
   if (HasKeys(h, {"command", "k", "by", "n", "part"}) && h["command"] == "best" &&
       (h["by"] == "diameter" || h["by"] == "average")) {
     part.by = h["by"] == "average" ? By::kAverage : By::kDiameter;
-  } else if (HasKeys(h, {"command", "k", "diameter", "part"}) && h["command"] == "largest") {
+  } else if (HasKeys(h, {"command", "k", "diameter", "part"}) && h["command"] == "largest" &&
+             !part.all) {
     part.best = false;
   } else {
     return std::nullopt;
@@ -150,7 +184,14 @@ std::optional<SearchPart> ReadPartHeader(const char* kind, std::string_view line
 }
 
 std::optional<BestRow> ReadBestRow(std::string_view line, const SearchPart& part) {
-  const Json j = Parse(line);
+  Json j = Parse(line);
+  std::optional<std::vector<std::vector<std::int32_t>>> classes;
+  if (part.all && j.is_object() && j.contains("classes") && IsInt(j, "n", part.from, part.to)) {
+    classes = ReadClasses(j, j["n"].get<std::int32_t>(), part.k);
+    if (!classes) return std::nullopt;
+    j.erase("classes");
+  }
+  if (part.all != classes.has_value()) return std::nullopt;
   if (!HasKeys(j, {"n", "k", "by", "generators", "diameter", "average", "distance_sum",
                    "optimal_sets"}) ||
       !IsInt(j, "n", part.from, part.to) || !IsInt(j, "k", part.k, part.k) ||
@@ -167,8 +208,12 @@ std::optional<BestRow> ReadBestRow(std::string_view line, const SearchPart& part
               j["distance_sum"].get<std::int64_t>(),
               j["optimal_sets"].get<std::uint64_t>()};
   auto generators = ReadGenerators(j, row.n, row.k);
-  if (!generators || j["average"].get<double>() != row.average()) return std::nullopt;
+  if (!generators || j["average"].get<double>() != row.average() ||
+      (part.ring && generators->front() != 1)) {
+    return std::nullopt;
+  }
   row.generators = std::move(*generators);
+  if (classes) row.classes = std::move(*classes);
   return row;
 }
 

@@ -24,7 +24,8 @@ std::string AnalysisJson(const Analysis& analysis);
 std::string PartHeaderJson(const char* kind, const SearchPart& part);
 std::optional<SearchPart> ReadPartHeader(const char* kind, std::string_view line);
 
-// A row of the part's search; the average must be the one of its sum.
+// A row of the part's search; the average must be the one of its sum. Rows
+// of a ring search hold generator 1; those of an --all part carry `classes`.
 std::optional<BestRow> ReadBestRow(std::string_view line, const SearchPart& part);
 std::optional<LargestRow> ReadLargestRow(std::string_view line, const SearchPart& part);
 

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "json_rows.h"
+#include "optimal_sets.h"
 
 #include <algorithm>
 #include <charconv>
@@ -27,30 +28,53 @@ std::string JoinGenerators(const std::vector<std::int32_t>& generators) {
   return text;
 }
 
+// Rows of --all are written in pieces of about this size.
+constexpr std::size_t kWriteChunk = std::size_t{1} << 16;
+
 const char* ByName(By by) { return by == By::kDiameter ? "diameter" : "average"; }
 
+void Widen(std::vector<std::size_t>& width, const std::vector<std::string>& cells) {
+  width.resize(std::max(width.size(), cells.size()));
+  for (std::size_t c = 0; c < cells.size(); ++c) width[c] = std::max(width[c], cells[c].size());
+}
+
 // Columns two spaces apart; numbers right-aligned, words left-aligned.
+std::string TableLine(const std::vector<std::size_t>& width, const std::vector<bool>& numeric,
+                      const std::vector<std::string>& cells) {
+  std::string text;
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    if (c > 0) text += "  ";
+    const std::string pad(width[c] - cells[c].size(), ' ');
+    text += numeric[c] ? pad + cells[c] : cells[c] + pad;
+  }
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text + '\n';
+}
+
 std::string Table(const std::vector<std::string>& header, const std::vector<bool>& numeric,
                   const std::vector<std::vector<std::string>>& rows) {
-  std::vector<std::size_t> width(header.size());
-  for (std::size_t c = 0; c < header.size(); ++c) width[c] = header[c].size();
-  for (const auto& row : rows) {
-    for (std::size_t c = 0; c < row.size(); ++c) width[c] = std::max(width[c], row[c].size());
-  }
-  std::string out;
-  const auto line = [&](const std::vector<std::string>& cells) {
-    std::string text;
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-      if (c > 0) text += "  ";
-      const std::string pad(width[c] - cells[c].size(), ' ');
-      text += numeric[c] ? pad + cells[c] : cells[c] + pad;
-    }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    out += text + '\n';
-  };
-  line(header);
-  for (const auto& row : rows) line(row);
+  std::vector<std::size_t> width;
+  Widen(width, header);
+  for (const auto& row : rows) Widen(width, row);
+  std::string out = TableLine(width, numeric, header);
+  for (const auto& row : rows) out += TableLine(width, numeric, row);
   return out;
+}
+
+const std::vector<std::string> kBestHeader{"n",        "k",       "by",          "generators",
+                                           "diameter", "average", "optimal_sets"};
+const std::vector<bool> kBestNumeric{true, true, false, false, true, true, true};
+
+std::vector<std::string> BestCells(const BestRow& r) {
+  return {std::to_string(r.n),          std::to_string(r.k),        ByName(r.by),
+          JoinGenerators(r.generators), std::to_string(r.diameter), FormatAverage(r.average()),
+          std::to_string(r.optimalSets)};
+}
+
+std::string CsvLine(const std::vector<std::string>& cells) {
+  std::string out;
+  for (std::size_t c = 0; c < cells.size(); ++c) out += (c > 0 ? "," : "") + cells[c];
+  return out + '\n';
 }
 
 }  // namespace
@@ -118,27 +142,48 @@ std::string FormatAverage(double value) {
 
 std::string RenderBest(const std::vector<BestRow>& rows, Format format) {
   std::vector<std::vector<std::string>> cells;
-  for (const BestRow& r : rows) {
-    cells.push_back({std::to_string(r.n), std::to_string(r.k), ByName(r.by),
-                     JoinGenerators(r.generators), std::to_string(r.diameter),
-                     FormatAverage(r.average()), std::to_string(r.optimalSets)});
-  }
-  const std::vector<std::string> header{"n",        "k",       "by",          "generators",
-                                        "diameter", "average", "optimal_sets"};
-  if (format == Format::kTable) {
-    return Table(header, {true, true, false, false, true, true, true}, cells);
-  }
+  for (const BestRow& r : rows) cells.push_back(BestCells(r));
+  if (format == Format::kTable) return Table(kBestHeader, kBestNumeric, cells);
   std::string out;
   if (format == Format::kCsv) {
-    out = "n,k,by,generators,diameter,average,optimal_sets\n";
-    for (const auto& row : cells) {
-      for (std::size_t c = 0; c < row.size(); ++c) out += (c > 0 ? "," : "") + row[c];
-      out += '\n';
-    }
+    out = CsvLine(kBestHeader);
+    for (const auto& row : cells) out += CsvLine(row);
     return out;
   }
   for (const BestRow& r : rows) out += BestRowJson(r) + '\n';
   return out;
+}
+
+void WriteBestAll(const std::vector<BestRow>& rows, bool ring, Format format,
+                  const std::function<void(std::string_view)>& write) {
+  const auto eachRow = [&](const std::function<void(const BestRow&)>& visit) {
+    for (const BestRow& row : rows) ForEachOptimalRow(row, ring, visit);
+  };
+  // A table's widths need every row: one pass measures, a second one writes.
+  std::vector<std::size_t> width;
+  if (format == Format::kTable) {
+    Widen(width, kBestHeader);
+    eachRow([&](const BestRow& r) { Widen(width, BestCells(r)); });
+  }
+  std::string chunk;
+  const auto put = [&](const std::string& line) {
+    chunk += line;
+    if (chunk.size() >= kWriteChunk) {
+      write(chunk);
+      chunk.clear();
+    }
+  };
+  if (format == Format::kTable) put(TableLine(width, kBestNumeric, kBestHeader));
+  if (format == Format::kCsv) put(CsvLine(kBestHeader));
+  eachRow([&](const BestRow& r) {
+    if (format == Format::kJson) {
+      put(BestRowJson(r) + '\n');
+    } else {
+      const auto cells = BestCells(r);
+      put(format == Format::kTable ? TableLine(width, kBestNumeric, cells) : CsvLine(cells));
+    }
+  });
+  if (!chunk.empty()) write(chunk);
 }
 
 std::string RenderLargest(const std::vector<LargestRow>& rows, Format format) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,11 @@ std::optional<std::vector<std::int32_t>> ParseGeneratorList(std::string_view tex
 std::string FormatAverage(double value);
 
 std::string RenderBest(const std::vector<BestRow>& rows, Format format);
+// The rows of an --all search (each with its classes), one per optimal set,
+// as RenderBest would print them, handed to `write` a piece at a time so
+// that memory does not grow with the number of sets.
+void WriteBestAll(const std::vector<BestRow>& rows, bool ring, Format format,
+                  const std::function<void(std::string_view)>& write);
 std::string RenderLargest(const std::vector<LargestRow>& rows, Format format);
 std::string RenderAnalysis(const Analysis& analysis, Format format);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <ostream>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +21,9 @@ std::size_t Digits(std::int64_t value) {
 
 class RowWriter {
  public:
-  explicit RowWriter(std::ostream& out) : out_(out) { buffer_.reserve(kChunk + 4096); }
+  explicit RowWriter(const std::function<void(std::string_view)>& write) : write_(write) {
+    buffer_.reserve(kChunk + 4096);
+  }
   ~RowWriter() { Flush(); }
 
   void Text(std::string_view text) { buffer_ += text; }
@@ -41,10 +43,10 @@ class RowWriter {
 
  private:
   void Flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    write_(buffer_);
     buffer_.clear();
   }
-  std::ostream& out_;
+  const std::function<void(std::string_view)>& write_;
   std::string buffer_;
 };
 
@@ -128,8 +130,9 @@ void WriteJson(const RouteTable& table, RowWriter& row) {
 
 }  // namespace
 
-void WriteRoutes(const RouteTable& table, Format format, std::ostream& out) {
-  RowWriter row(out);
+void WriteRoutes(const RouteTable& table, Format format,
+                 const std::function<void(std::string_view)>& write) {
+  RowWriter row(write);
   if (format == Format::kTable) WriteTable(table, row);
   if (format == Format::kCsv) WriteCsv(table, row);
   if (format == Format::kJson) WriteJson(table, row);

@@ -13,12 +13,16 @@ std::int32_t LowestLargestN(const SearchPart& part) {
 
 }  // namespace
 
-SearchPart PartOf(const BestQuery& q) { return {true, q.k, q.by, q.nFrom, q.nTo, q.shard}; }
-SearchPart PartOf(const LargestQuery& q) {
-  return {false, q.k, By::kDiameter, q.dFrom, q.dTo, q.shard};
+SearchPart PartOf(const BestQuery& q) {
+  return {true, q.k, q.by, q.nFrom, q.nTo, q.shard, q.ring, q.all};
 }
-BestQuery BestQueryOf(const SearchPart& p) { return {p.from, p.to, p.k, p.by, p.shard}; }
-LargestQuery LargestQueryOf(const SearchPart& p) { return {p.k, p.from, p.to, p.shard}; }
+SearchPart PartOf(const LargestQuery& q) {
+  return {false, q.k, By::kDiameter, q.dFrom, q.dTo, q.shard, q.ring, false};
+}
+BestQuery BestQueryOf(const SearchPart& p) {
+  return {p.from, p.to, p.k, p.by, p.shard, p.ring, p.all};
+}
+LargestQuery LargestQueryOf(const SearchPart& p) { return {p.k, p.from, p.to, p.shard, p.ring}; }
 
 bool HoldsBestN(const SearchPart& part, std::int32_t n) {
   return part.best && n >= part.from && n <= part.to && n / 2 >= part.k;

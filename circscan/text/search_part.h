@@ -15,6 +15,8 @@ struct SearchPart {
   std::int32_t from = 0;
   std::int32_t to = 0;
   Shard shard;
+  bool ring = false;  // only sets holding generator 1
+  bool all = false;   // best: every optimal set
   friend bool operator==(const SearchPart&, const SearchPart&) = default;
 };
 

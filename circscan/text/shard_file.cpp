@@ -1,5 +1,6 @@
 #include "shard_file.h"
 
+#include <algorithm>
 #include <sstream>
 #include <type_traits>
 #include <utility>
@@ -75,10 +76,10 @@ std::string CheckTrailer(const Trailer& trailer, const RowsRead& rows, const Sha
 }
 
 // One search per row, only once the file is known to be whole.
-std::string RecomputeRows(const RowsRead& rows, const std::string& name) {
+std::string RecomputeRows(const RowsRead& rows, const SearchPart& part, const std::string& name) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const std::string problem =
-        rows.best.empty() ? RecomputedProblem(rows.largest[i]) : RecomputedProblem(rows.best[i]);
+    const std::string problem = rows.best.empty() ? RecomputedProblem(rows.largest[i])
+                                                  : RecomputedProblem(rows.best[i], part.ring);
     if (!problem.empty()) return name + ':' + std::to_string(rows.lines[i]) + ": " + problem;
   }
   return {};
@@ -87,6 +88,9 @@ std::string RecomputeRows(const RowsRead& rows, const std::string& name) {
 }  // namespace
 
 std::size_t RowLineCap(std::int32_t k) { return 256 + 8 * static_cast<std::size_t>(k); }
+std::size_t RowLineCap(const SearchPart& part) {
+  return part.all ? kClassesLineCap : RowLineCap(part.k);
+}
 
 std::optional<ShardFile> ReadShardFile(std::istream& in, const std::string& name,
                                        std::string* error) {
@@ -109,7 +113,7 @@ std::optional<ShardFile> ReadShardFile(std::istream& in, const std::string& name
   digest.Add(line + '\n');
   RowsRead rows;
   for (;;) {
-    const LineStatus status = reader.Next(RowLineCap(part->k), line);
+    const LineStatus status = reader.Next(RowLineCap(*part), line);
     if (status == LineStatus::kEnd) {
       return fail("the file ends without its trailer: cut short, or its run has not finished");
     }
@@ -127,7 +131,7 @@ std::optional<ShardFile> ReadShardFile(std::istream& in, const std::string& name
   if (reader.Next(kHeaderLineCap, line) != LineStatus::kEnd) {
     return fail("more after the trailer, which ends a shard file");
   }
-  const std::string problem = RecomputeRows(rows, name);
+  const std::string problem = RecomputeRows(rows, *part, name);
   if (!problem.empty()) {
     if (error != nullptr) *error = problem;
     return std::nullopt;
@@ -180,6 +184,12 @@ std::optional<MergedRows> ShardMerge::Finish(std::string* error) const {
   merged.part.shard = {};
   if (merged.best) {
     merged.bestRows = MergeBest(bestParts_);
+    // Each class belongs to one part; one given by two would be counted twice.
+    for (const BestRow& row : merged.bestRows) {
+      if (std::adjacent_find(row.classes.begin(), row.classes.end()) != row.classes.end()) {
+        return fail("N = " + std::to_string(row.n) + ": a class is listed by two parts");
+      }
+    }
   } else {
     merged.largestRows = MergeLargest(largestParts_);
   }

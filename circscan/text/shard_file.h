@@ -20,6 +20,9 @@ namespace circscan {
 inline constexpr std::size_t kHeaderLineCap = 4096;
 // A row holds k generators of at most seven digits each, and a few numbers.
 std::size_t RowLineCap(std::int32_t k);
+// An --all part's row also lists the smallest member of every optimal class.
+inline constexpr std::size_t kClassesLineCap = std::size_t{8} << 20;
+std::size_t RowLineCap(const SearchPart& part);
 
 struct ShardFile {
   SearchPart part;

@@ -37,10 +37,15 @@ for _record in (Row, LargestRow, Analysis, Route):
     _record.__module__ = __name__
 
 
-def best(n, k, by="diameter", *, threads=None, progress=False):
+def best(n, k, by="diameter", *, ring=False, all=False, threads=None, progress=False):
     """For each N of ``n``, the set of ``k`` generators with the smallest diameter
     D (then the smallest average distance), or with ``by="average"`` the
     smallest average (then the smallest D).
+
+    ``ring=True`` searches only ring circulants, the sets holding generator 1
+    (``optimal_sets`` then counts those). ``all=True`` returns a Row for every
+    set that reaches the optimum, in lexicographic order, ``optimal_sets``
+    being the number of rows of that N.
 
     ``n`` is a range of vertex counts, 3 to 1,000,000: ``range(5, 201)`` means
     N = 5..200, ``(5, 200)`` the same. ``threads`` limits the worker threads
@@ -54,16 +59,19 @@ def best(n, k, by="diameter", *, threads=None, progress=False):
     first, last, text = _arguments.inclusive_range(n, "n")
     k = _arguments.clamp64(_arguments.whole_number(k, "k"))
     by = _arguments.order(by)
+    ring = _arguments.flag(ring, "ring")
+    every = _arguments.flag(all, "all")
     threads = _arguments.thread_count(threads)
     with progress_callback(progress, "best") as on_progress:
-        rows = _best(first, last, text, k, by, threads, on_progress)
+        rows = _best(first, last, text, k, by, threads, on_progress, ring, every)
     return [Row(n, k, by, tuple(g), d, total / (n - 1), total, count)
             for n, k, by, g, d, total, count in rows]
 
 
-def largest(k, diameter, *, threads=None, progress=False):
+def largest(k, diameter, *, ring=False, threads=None, progress=False):
     """For each diameter d of ``diameter``, the largest N that has a set of ``k``
-    generators with D <= d, and the lexicographically smallest such set.
+    generators with D <= d, and the lexicographically smallest such set
+    (``ring=True``: among the sets holding generator 1).
 
     ``diameter`` is a range like ``range(2, 7)`` (d = 2..6), ``(2, 6)`` or one
     number. ``threads`` and ``progress`` as for ``best``. Returns a list of
@@ -74,9 +82,10 @@ def largest(k, diameter, *, threads=None, progress=False):
     """
     k = _arguments.clamp64(_arguments.whole_number(k, "k"))
     first, last, text = _arguments.inclusive_range(diameter, "diameter")
+    ring = _arguments.flag(ring, "ring")
     threads = _arguments.thread_count(threads)
     with progress_callback(progress, "largest") as on_progress:
-        rows = _largest(k, first, last, text, threads, on_progress)
+        rows = _largest(k, first, last, text, threads, on_progress, ring)
     return [LargestRow(k, d, n, tuple(g)) for k, d, n, g in rows]
 
 

@@ -64,3 +64,11 @@ def order(by):
     if not isinstance(by, str):
         raise TypeError(f'by must be "diameter" or "average", not {type(by).__name__}')
     return by
+
+
+def flag(value, name):
+    """A yes-or-no keyword: True or False only, so that a typo such as
+    ``ring="no"`` is not taken as true."""
+    if not isinstance(value, bool):
+        raise TypeError(f"{name} must be True or False, not {type(value).__name__}")
+    return value

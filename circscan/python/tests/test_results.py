@@ -30,13 +30,17 @@ def as_csv(row, columns):
 
 
 @pytest.mark.parametrize(
-    "n, k, by",
-    [((5, 300), 2, "diameter"), ((5, 300), 2, "average"),
-     ((5, 120), 3, "diameter"), ((5, 120), 3, "average")],
+    "n, k, by, flags",
+    [((5, 300), 2, "diameter", ()), ((5, 300), 2, "average", ()),
+     ((5, 120), 3, "diameter", ()), ((5, 120), 3, "average", ()),
+     ((5, 300), 2, "average", ("ring",)), ((5, 120), 3, "diameter", ("ring",)),
+     ((5, 60), 3, "average", ("all",)), ((5, 120), 3, "diameter", ("ring", "all")),
+     ((5, 80), 2, "diameter", ("all",))],
 )
-def test_best_equals_the_command_line(cli, cli_json, n, k, by):
-    cli_args = ("best", "--n", f"{n[0]}..{n[1]}", "--k", str(k), "--by", by)
-    rows = circscan.best(n=n, k=k, by=by)
+def test_best_equals_the_command_line(cli, cli_json, n, k, by, flags):
+    cli_args = ("best", "--n", f"{n[0]}..{n[1]}", "--k", str(k), "--by", by,
+                *(f"--{flag}" for flag in flags))
+    rows = circscan.best(n=n, k=k, by=by, **{flag: True for flag in flags})
     expected = csv_rows(cli(*cli_args, "--format", "csv"))
     columns = list(expected[0])
     assert [as_csv(r, columns) for r in rows] == expected
@@ -44,11 +48,13 @@ def test_best_equals_the_command_line(cli, cli_json, n, k, by):
     assert [(r.n, r.distance_sum, r.optimal_sets) for r in rows] == exact
 
 
-@pytest.mark.parametrize("k, diameters", [(2, (1, 9)), (3, (1, 5))])
-def test_largest_equals_the_command_line(cli, k, diameters):
-    rows = circscan.largest(k=k, diameter=diameters)
+@pytest.mark.parametrize("k, diameters, ring", [(2, (1, 9), False), (3, (1, 5), False),
+                                                (3, (1, 5), True), (4, (1, 3), True)])
+def test_largest_equals_the_command_line(cli, k, diameters, ring):
+    rows = circscan.largest(k=k, diameter=diameters, ring=ring)
     expected = csv_rows(cli("largest", "--k", str(k), "--diameter",
-                            f"{diameters[0]}..{diameters[1]}", "--format", "csv"))
+                            f"{diameters[0]}..{diameters[1]}", "--format", "csv",
+                            *(["--ring"] if ring else [])))
     assert [as_csv(r, expected[0].keys()) for r in rows] == expected
 
 
@@ -99,14 +105,18 @@ def test_routes_are_the_command_lines_and_shortest(cli_json, n, generators):
         assert sum(x * s for x, s in zip(r.steps, folded)) % n == r.destination
 
 
-@pytest.mark.parametrize("k, by", [(2, "diameter"), (2, "average"), (3, "diameter")])
-def test_best_equals_a_walk_over_every_set(k, by):
-    """Every set of the search space, ranked by (D, sum) or (sum, D)."""
-    rows = {r.n: r for r in circscan.best(n=range(5, 31), k=k, by=by)}
+@pytest.mark.parametrize("k, by, ring", [(2, "diameter", False), (2, "average", False),
+                                         (3, "diameter", False), (2, "average", True),
+                                         (3, "diameter", True)])
+def test_best_equals_a_walk_over_every_set(k, by, ring):
+    """Every set of the search space (holding 1, for ring), ranked by (D, sum)
+    or (sum, D); with all=True every optimal one."""
+    rows = {r.n: r for r in circscan.best(n=range(5, 31), k=k, by=by, ring=ring)}
+    every = circscan.best(n=range(5, 31), k=k, by=by, ring=ring, all=True)
     for n in range(5, 31):
         scored = []
         for s in itertools.combinations(range(1, n // 2 + 1), k):
-            if math.gcd(n, *s) != 1:
+            if math.gcd(n, *s) != 1 or (ring and s[0] != 1):
                 continue
             d = distances(n, s)
             key = (max(d), sum(d)) if by == "diameter" else (sum(d), max(d))
@@ -117,8 +127,9 @@ def test_best_equals_a_walk_over_every_set(k, by):
         best_key = min(key for key, _ in scored)
         smallest = min(s for key, s in scored if key == best_key)
         row = rows[n]
-        assert (row.generators, row.optimal_sets) == (
-            smallest, sum(1 for key, _ in scored if key == best_key)), n
+        optimal = sorted(s for key, s in scored if key == best_key)
+        assert (row.generators, row.optimal_sets) == (smallest, len(optimal)), n
+        assert [r.generators for r in every if r.n == n] == optimal, n
 
 
 def test_averages_are_the_floats_nearest_the_exact_ratios():
