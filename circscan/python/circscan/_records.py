@@ -55,8 +55,23 @@ class Analysis:
     distance_sum: int
 
 
+@dataclass(frozen=True)
+class Route:
+    """A shortest route from vertex 0 to ``destination`` (from ``routes``), and
+    from any vertex v to v + destination: ``hops`` steps in all, ``steps[i]``
+    of them along the i-th generator as ``analyze`` lists them (negative:
+    backwards). Of the shortest routes, the one with the most steps of +s1,
+    then of -s1, then of +s2, -s2, ...; read in generator order, a route
+    without its last step is the route of the vertex before."""
+
+    destination: int
+    hops: int
+    steps: Tuple[int, ...]
+
+
 # The columns of the command line's CSV output, in its order.
 CSV_COLUMNS = {
     Row: ("n", "k", "by", "generators", "diameter", "average", "optimal_sets"),
     LargestRow: ("k", "diameter", "n", "generators"),
+    Route: ("destination", "hops", "steps"),
 }
