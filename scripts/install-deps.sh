@@ -23,6 +23,9 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils openbox x11-apps
   # another program's window that takes the focus over kestrun in the check
   xterm
+  # the desktops of today in the checks: a dark GTK theme that Qt reads, and a
+  # Wayland session with XWayland; PIL measures the screenshots' contrast
+  qt6-gtk-platformtheme gnome-themes-extra weston xwayland qt6-wayland python3-pil
   # Cyrillic glyphs for the Russian texts
   fonts-dejavu-core
   # Qt's own dialogs and messages in Russian (kestrun loads qtbase_ru.qm)

@@ -9,10 +9,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "reference_search.h"
 #include "ring_search.h"
+#include "routes.h"
+#include "routes_report.h"
 #include "search.h"
 
 namespace circscan {
@@ -157,6 +160,20 @@ void BM_OneRingSearch(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_OneRingSearch)->Arg(515)->Arg(4096)->Arg(65536);
+
+// The routing table of N = 1,000,000, every row written as CSV; the argument
+// is the number of generators (1, 77, 5000, ... in turn).
+void BM_RoutesOfAMillion(benchmark::State& state) {
+  const std::vector<std::int32_t> all{1, 77, 5000, 123457, 400000};
+  const std::vector<std::int32_t> generators(all.begin(), all.begin() + state.range(0));
+  std::size_t written = 0;
+  for (auto _ : state) {
+    const auto table = RouteTable::Build(1000000, generators, nullptr);
+    WriteRoutes(*table, Format::kCsv, [&](std::string_view piece) { written += piece.size(); });
+  }
+  benchmark::DoNotOptimize(written);
+}
+BENCHMARK(BM_RoutesOfAMillion)->Arg(1)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace circscan

@@ -1,8 +1,10 @@
 #include <QApplication>
 
+#include "platformchoice.h"
 #include "velmar.h"
 
 int main(int argc, char* argv[]) {
+  velmar::PreferXWayland(argc, argv);
   QApplication application(argc, argv);
   CVelmarApp::SetApplicationNames();
   CVelmarApp theApp;

@@ -146,16 +146,44 @@ QPixmap RingIcon(int size) {
   return pixmap;
 }
 
+bool TouchesInk(const QImage& image, int x, int y) {
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      const QPoint neighbour(x + dx, y + dy);
+      if (image.valid(neighbour) && qAlpha(image.pixel(neighbour)) > 0) return true;
+    }
+  }
+  return false;
+}
+
+// The images outline their shapes in black for a light toolbar. A white rim
+// around every drawn pixel keeps the outlines visible on a dark bar, and
+// survives the style's greying of a disabled image, which keeps black black
+// and white white; on a light bar the rim is all but invisible.
+QImage WithLightRim(const QImage& drawn) {
+  QImage result(drawn.size(), QImage::Format_ARGB32_Premultiplied);
+  result.fill(Qt::transparent);
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) {
+      if (TouchesInk(drawn, x, y)) result.setPixel(x, y, kPaper.rgba());
+    }
+  }
+  QPainter p(&result);
+  p.drawImage(0, 0, drawn);
+  return result;
+}
+
 }  // namespace
 
 QPixmap ToolbarImage(int commandId) {
   const Painter painter = PainterFor(commandId);
   if (painter == nullptr) return QPixmap();
-  QPixmap image(kButtonImageWidth, kButtonImageHeight);
+  QImage image(kButtonImageWidth, kButtonImageHeight, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   painter(p);
-  return image;
+  p.end();
+  return QPixmap::fromImage(WithLightRim(image));
 }
 
 QIcon ApplicationIcon() {

@@ -1,6 +1,7 @@
 #include "velmarview.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -10,7 +11,14 @@
 #include "ringgeometry.h"
 #include "velmardoc.h"
 
-CVelmarView::CVelmarView(QWidget* parent) : velmar::ScrollView(parent) {}
+CVelmarView::CVelmarView(QWidget* parent) : velmar::ScrollView(parent) {
+  // The ring's pen is black whatever the desktop's colours, so its ground is
+  // the white of the page it prints on: the palette's base of a dark theme
+  // would leave black lines on near black.
+  QPalette page = viewport()->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  viewport()->setPalette(page);
+}
 
 CVelmarDoc* CVelmarView::GetDocument() const {
   return dynamic_cast<CVelmarDoc*>(velmar::View::GetDocument());

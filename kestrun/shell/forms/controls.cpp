@@ -2,7 +2,15 @@
 
 #include <QPalette>
 
+#include "core/contrast.h"
+
 namespace kestrun {
+
+namespace {
+
+std::uint8_t Byte(int component) { return static_cast<std::uint8_t>(component); }
+
+}  // namespace
 
 Label::Label(QWidget* parent, const QString& caption, const QRect& rect, const LabelLook& look)
     : QLabel(caption, parent) {
@@ -13,8 +21,14 @@ Label::Label(QWidget* parent, const QString& caption, const QRect& rect, const L
   font.setItalic(look.italic);
   setFont(font);
   if (look.colour.isValid()) {
+    // A fixed colour was chosen for the light window it was designed on; on a
+    // dark theme's window it is lightened until its letters read.
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, look.colour);
+    const QColor ground = palette.color(QPalette::Window);
+    const Rgb ink = ReadableOn(
+        Rgb{Byte(look.colour.red()), Byte(look.colour.green()), Byte(look.colour.blue())},
+        Rgb{Byte(ground.red()), Byte(ground.green()), Byte(ground.blue())}, kEnhancedContrast);
+    palette.setColor(QPalette::WindowText, QColor(ink.r, ink.g, ink.b));
     setPalette(palette);
   }
   if (!caption.isEmpty()) adjustSize();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -17,6 +18,7 @@
 #include "mainfrm.h"
 #include "messagecapture.h"
 #include "resources.h"
+#include "testsupport.h"
 #include "toolbarimages.h"
 #include "velmardoc.h"
 
@@ -165,6 +167,30 @@ class TestMainFrm : public QObject {
       if (actions[i]->isSeparator()) continue;
       QCOMPARE(actions[i]->toolTip(), tips[i]);
       QCOMPARE(ToolbarImage(IdOf(actions[i])).size(), QSize(16, 15));
+    }
+  }
+
+  // On a dark bar every image, enabled or greyed as disabled, keeps an
+  // outline that reads (black outlines alone vanish there).
+  void toolbarImagesReadOnADarkBar() {
+    const QColor bar(36, 36, 36);
+    const velmar::test::DesktopPalette theme(bar);
+    for (int id : {57600, 57601, 57603, 57635, 57634, 57637, 57607, 57664}) {
+      for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+        QImage shown(16, 15, QImage::Format_RGB32);
+        shown.fill(bar);
+        QPainter(&shown).drawPixmap(0, 0, QIcon(ToolbarImage(id)).pixmap(QSize(16, 15), mode));
+        int readable = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+          for (int x = 0; x < shown.width(); ++x) {
+            readable += velmar::test::ContrastRatio(shown.pixelColor(x, y), bar) >= 4.5;
+          }
+        }
+        QVERIFY2(readable >= 30, qPrintable(QStringLiteral("image %1, mode %2: %3 pixels read")
+                                                .arg(id)
+                                                .arg(int(mode))
+                                                .arg(readable)));
+      }
     }
   }
 

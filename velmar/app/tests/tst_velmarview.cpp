@@ -120,6 +120,26 @@ class TestVelmarView : public QObject {
     QVERIFY(IsInk(image, 60, 0));
   }
 
+  // The black ring keeps the white page under it whatever the desktop's
+  // colours: the bases of Adwaita-dark and Breeze Dark, and a light one.
+  void ringOnTheWhitePageUnderAnyTheme_data() {
+    QTest::addColumn<QColor>("ground");
+    QTest::newRow("Adwaita-dark") << QColor(36, 36, 36);
+    QTest::newRow("Breeze Dark") << QColor(27, 30, 32);
+    QTest::newRow("light grey") << QColor(239, 239, 239);
+  }
+  void ringOnTheWhitePageUnderAnyTheme() {
+    QFETCH(QColor, ground);
+    const velmar::test::DesktopPalette theme(ground);
+    view_->resize(400, 400);
+    view_->show();
+    Store(*document_, "8", "1 2");
+    const QImage image = view_->viewport()->grab().toImage();
+    QCOMPARE(QColor(image.pixel(120, 0)), QColor(Qt::black));    // vertex 0
+    QCOMPARE(QColor(image.pixel(300, 300)), QColor(Qt::white));  // beyond the ring
+    QCOMPARE(QColor(image.pixel(120, 120)), QColor(Qt::white));  // inside it
+  }
+
   void printsOnePageToPdf() {
     Store(*document_, "8", "1 2");
     QTemporaryDir dir;

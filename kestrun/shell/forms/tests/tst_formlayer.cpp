@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "core/contrast.h"
 #include "core/recording_canvas.h"
 #include "forms/combobox.h"
 #include "forms/controls.h"
@@ -59,6 +60,8 @@ class FormLayerTest : public QObject {
   void gridFontIsNarrowedOnlyAsFarAsNeeded();
   void enterAndSpacePressAFocusedButton();
   void imageCanvasDrawsAndReportsEveryOperation();
+  void colouredLabelReadsOnAnyWindow_data();
+  void colouredLabelReadsOnAnyWindow();
   void parseInteger_data();
   void parseInteger();
   void failedConversionShowsTheMessage();
@@ -485,6 +488,43 @@ void FormLayerTest::enterAndSpacePressAFocusedButton() {
   button->setEnabled(false);
   QTest::keyClick(button, Qt::Key_Return);
   QCOMPARE(clicks.count(), 3);
+}
+
+// A label of a fixed colour keeps it on the light window it was drawn for and
+// is lightened on a dark theme's window (Adwaita-dark, Breeze Dark) until it
+// reads; its pixels are measured, not its palette.
+void FormLayerTest::colouredLabelReadsOnAnyWindow_data() {
+  QTest::addColumn<QColor>("window");
+  QTest::addColumn<bool>("keepsRed");
+  QTest::newRow("light") << QColor(239, 239, 239) << true;
+  QTest::newRow("Adwaita-dark") << QColor(53, 53, 53) << false;
+  QTest::newRow("Breeze Dark") << QColor(49, 54, 59) << false;
+}
+
+void FormLayerTest::colouredLabelReadsOnAnyWindow() {
+  QFETCH(QColor, window);
+  QFETCH(bool, keepsRed);
+  const QPalette saved = QApplication::palette();
+  QPalette theme = saved;
+  theme.setColor(QPalette::Button, window);
+  QApplication::setPalette(theme);
+  CountingForm form;
+  auto* label = new Label(&form, QStringLiteral("Сравнительная оценка"), QRect(8, 8, 200, 16),
+                          {13, false, true, QColor(255, 0, 0)});
+  QApplication::setPalette(saved);
+  const QColor ink = label->palette().color(QPalette::WindowText);
+  QCOMPARE(ink == QColor(255, 0, 0), keepsRed);
+  const QImage shown = form.grab(label->geometry()).toImage();
+  const auto rgb = [](const QColor& c) {
+    return Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+  };
+  double best = 1;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      best = std::max(best, ContrastRatio(rgb(shown.pixelColor(x, y)), rgb(window)));
+    }
+  }
+  QVERIFY2(best >= (keepsRed ? 3 : kReadableContrast), qPrintable(QString::number(best)));
 }
 
 void FormLayerTest::imageCanvasDrawsAndReportsEveryOperation() {
