@@ -1,7 +1,8 @@
 // The searches the README quotes, called directly: the best pairs of
 // generators for N = 5..150 (what the NetworkX scan is measured against), the
 // records of `largest` beside the first search (circscan::reference) and
-// the walk before the slack bound (circscan::previous), the
+// the walk before the slack bound (circscan::previous), the best sets by
+// average beside the first search and the search by diameter, the
 // questions whose cost must follow the number of classes searched, and one
 // circulant's distances at growing N. Times are the whole process's CPU time
 // and the wall time, since the searches run on all of oneTBB's threads.
@@ -9,11 +10,14 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "previous_largest.h"
 #include "reference_search.h"
 #include "ring_search.h"
+#include "routes.h"
+#include "routes_report.h"
 #include "search.h"
 
 namespace circscan {
@@ -88,6 +92,36 @@ BENCHMARK(BM_BestByDiameter)
     ->UseRealTime()
     ->Unit(benchmark::kSecond);
 
+// The search by average beside the first search (what `--by average` ran
+// before its bound) and beside the search by diameter, on the same range.
+// Arguments: the first and last N, k, and the search: 0 by average, 1 the
+// first search by average, 2 by diameter.
+void BM_BestSideBySide(benchmark::State& state) {
+  const auto nFrom = static_cast<std::int32_t>(state.range(0));
+  const auto nTo = static_cast<std::int32_t>(state.range(1));
+  const auto k = static_cast<std::int32_t>(state.range(2));
+  const auto search = state.range(3);
+  const BestQuery query{nFrom, nTo, k, search == 2 ? By::kDiameter : By::kAverage, {}};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(search == 1 ? reference::FindBest(query) : FindBest(query));
+  }
+}
+BENCHMARK(BM_BestSideBySide)
+    ->ArgNames({"from", "to", "k", "search"})
+    ->Args({8471, 8473, 3, 0})
+    ->Args({8471, 8473, 3, 1})
+    ->Args({8471, 8473, 3, 2})
+    ->Args({839, 841, 4, 0})
+    ->Args({839, 841, 4, 1})
+    ->Args({839, 841, 4, 2})
+    ->Args({10, 160, 5, 0})
+    ->Args({10, 160, 5, 1})
+    ->Args({10, 160, 5, 2})
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
+
 // Questions with one class of sets: their cost is that of one search.
 void BM_BestOneSetOfHalfN(benchmark::State& state) {
   const auto n = static_cast<std::int32_t>(state.range(0));
@@ -138,6 +172,20 @@ void BM_OneRingSearch(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_OneRingSearch)->Arg(515)->Arg(4096)->Arg(65536);
+
+// The routing table of N = 1,000,000, every row written as CSV; the argument
+// is the number of generators (1, 77, 5000, ... in turn).
+void BM_RoutesOfAMillion(benchmark::State& state) {
+  const std::vector<std::int32_t> all{1, 77, 5000, 123457, 400000};
+  const std::vector<std::int32_t> generators(all.begin(), all.begin() + state.range(0));
+  std::size_t written = 0;
+  for (auto _ : state) {
+    const auto table = RouteTable::Build(1000000, generators, nullptr);
+    WriteRoutes(*table, Format::kCsv, [&](std::string_view piece) { written += piece.size(); });
+  }
+  benchmark::DoNotOptimize(written);
+}
+BENCHMARK(BM_RoutesOfAMillion)->Arg(1)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace circscan

@@ -1,6 +1,8 @@
 // circscan's command line: it reads the options, runs the search and prints
-// what the report functions return. All output is built first and written at
-// the end, so a run that fails writes nothing to stdout.
+// what the report functions return. All output is built, or for the outputs
+// too large to hold (the rows of --all, the routing table) made ready to
+// stream, before anything is written, so a run that fails writes nothing to
+// stdout.
 #include <tbb/global_control.h>
 
 #include <CLI/CLI.hpp>
@@ -14,10 +16,12 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -26,6 +30,8 @@
 #include "query.h"
 #include "query_checks.h"
 #include "report.h"
+#include "routes.h"
+#include "routes_report.h"
 #include "search.h"
 #include "shard_file.h"
 #include "stop_signals.h"
@@ -39,9 +45,10 @@ constexpr const char* kUsage[] = {
     "usage: circscan largest --k K --diameter A..B [--ring] [--format table|csv|json] "
     "[--threads T] [--shard I/M] [--checkpoint FILE]",
     "usage: circscan analyze N \"G1 G2 ...\" [--format table|csv|json]",
+    "usage: circscan routes N \"G1 G2 ...\" [--format table|csv|json]",
     "usage: circscan merge FILE... [--format table|csv|json]",
 };
-constexpr const char* kGeneralUsage = "usage: circscan best|largest|analyze|merge [options]";
+constexpr const char* kGeneralUsage = "usage: circscan best|largest|analyze|routes|merge [options]";
 
 // A wrong value on the command line.
 struct UsageError {
@@ -179,18 +186,38 @@ std::string RunLargest(const Options& o) {
   return RenderLargest(rows, ReadFormat(o.format));
 }
 
-std::string RunAnalyze(const Options& o) {
+// N and the generators of `analyze` and `routes`, read alike.
+std::pair<std::int32_t, std::vector<std::int32_t>> ReadCirculant(const Options& o) {
   const auto n = ParseRange(o.vertexCount);
   if (!n || n->first != n->second || o.vertexCount.find("..") != std::string::npos) {
     throw UsageError{"N: '" + o.vertexCount + "' is not a vertex count"};
   }
   const std::int32_t vertexCount = Take(CheckVertexCount(n->first));
-  const auto generators = ParseGeneratorList(o.generators);
+  auto generators = ParseGeneratorList(o.generators);
   if (!generators) throw UsageError{GeneratorListMessage(o.generators)};
+  return {vertexCount, std::move(*generators)};
+}
+
+std::string RunAnalyze(const Options& o) {
+  const auto [n, generators] = ReadCirculant(o);
   std::string error;
-  const auto analysis = Analyze(vertexCount, *generators, &error);
+  const auto analysis = Analyze(n, generators, &error);
   if (!analysis) throw UsageError{error};
   return RenderAnalysis(*analysis, ReadFormat(o.format));
+}
+
+// Streams the table once every value has been checked: a table of a million
+// rows is not built first.
+Printout RunRoutes(const Options& o) {
+  const auto [n, generators] = ReadCirculant(o);
+  std::string error;
+  auto table = RouteTable::Build(n, generators, &error);
+  if (!table) throw UsageError{error};
+  Printout out;
+  out.stream = [table = std::move(*table), format = ReadFormat(o.format)] {
+    WriteRoutes(table, format, WriteOut);
+  };
+  return out;
 }
 
 Printout RunMerge(const Options& o) {
@@ -233,12 +260,14 @@ int Flushed(int status) {
 
 // CLI11 says only that a subcommand is required when the first word is not one.
 std::optional<std::string> CommandProblem(int argc, char** argv) {
-  if (argc < 2) return "a command is required: best, largest, analyze or merge";
+  if (argc < 2) return "a command is required: best, largest, analyze, routes or merge";
   const std::string word = argv[1];
-  for (const char* known : {"best", "largest", "analyze", "merge", "--help", "-h", "--version"}) {
+  for (const char* known :
+       {"best", "largest", "analyze", "routes", "merge", "--help", "-h", "--version"}) {
     if (word == known) return std::nullopt;
   }
-  return "'" + word + "' is not a command; the commands are best, largest, analyze and merge";
+  return "'" + word +
+         "' is not a command; the commands are best, largest, analyze, routes and merge";
 }
 
 int Main(int argc, char** argv) {
@@ -253,9 +282,11 @@ int Main(int argc, char** argv) {
       "  circscan best --n 5..200 --k 2\n"
       "  circscan largest --k 3 --diameter 2..6 --format csv\n"
       "  circscan analyze 37 \"1 5 11\"\n"
+      "  circscan routes 37 \"1 5 11\" --format csv\n"
       "  circscan best --n 5..200 --k 3 --shard 2/8 --format json > part2.json\n"
       "  circscan merge part*.json\n"
-      "N runs from 3 to 1000000 (analyze: 2 to 1000000). Long runs should use --checkpoint FILE.\n"
+      "N runs from 3 to 1000000 (analyze and routes: 2 to 1000000). Long runs should use\n"
+      "--checkpoint FILE.\n"
       "Run 'circscan COMMAND --help' for a command's options. Wrong input exits with status 2.\n");
   Options o;
   const std::vector<std::string> formats{"table", "csv", "json"};
@@ -308,15 +339,27 @@ int Main(int argc, char** argv) {
   addFormat(analyze);
   analyze->footer("Example: circscan analyze 37 \"1 5 11\"\n");
 
+  CLI::App* routes = app.add_subcommand(
+      "routes", "a shortest route from vertex 0 to every vertex: steps along each generator");
+  routes->add_option("N", o.vertexCount, "number of vertices (2 to 1000000)")->required();
+  routes->add_option("GENERATORS", o.generators, "generators, like \"1 5 11\"")->required();
+  addFormat(routes);
+  routes->footer(
+      "Generators are read as analyze reads them; the step columns follow them as analyze\n"
+      "prints them (folded into 1..N/2, ascending, without repeats). Of the shortest routes\n"
+      "the one with the most steps of +s1, then -s1, then +s2, -s2, ...: read in generator\n"
+      "order, a route without its last step is the route of the vertex before.\n"
+      "Example: circscan routes 37 \"1 5 11\" --format csv\n");
+
   CLI::App* merge =
       app.add_subcommand("merge", "combine the JSON outputs of --shard runs into one result");
   merge->add_option("FILES", o.files, "the outputs of all the shards of one search")->required();
   addFormat(merge);
   merge->footer("Example: circscan merge part*.json --format csv\n");
 
-  const CLI::App* subs[] = {best, largest, analyze, merge};
+  const CLI::App* subs[] = {best, largest, analyze, routes, merge};
   const auto usageOf = [&]() -> const char* {
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < std::size(subs); ++i) {
       if (argc > 1 && subs[i]->get_name() == argv[1]) return kUsage[i];
     }
     return kGeneralUsage;
@@ -338,6 +381,7 @@ int Main(int argc, char** argv) {
     if (best->parsed()) out = RunBest(o);
     if (largest->parsed()) out = RunLargest(o);
     if (analyze->parsed()) out = RunAnalyze(o);
+    if (routes->parsed()) out = RunRoutes(o);
     if (merge->parsed()) out = RunMerge(o);
   } catch (const UsageError& e) {
     return Fail(e.message, usageOf());

@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "optimal_sets.h"
 #include "query.h"
 #include "query_checks.h"
+#include "routes.h"
 #include "search.h"
 
 namespace py = pybind11;
@@ -107,6 +110,34 @@ AnalysisTuple AnalyzeOne(std::int64_t n, const std::vector<std::int64_t>& genera
   return {a->n, a->generators, a->distances, a->diameter, a->sum};
 }
 
+// The hops to each destination 0..n-1, and their step counts in one flat list
+// of k per destination, so that a million routes cost two lists, not a
+// million small ones.
+std::pair<std::vector<std::int32_t>, std::vector<std::int32_t>> Routes(
+    std::int64_t n, const std::vector<std::int64_t>& generators,
+    const std::string& generatorsText) {
+  const std::int32_t vertexCount = Take(CheckVertexCount(n));
+  const auto checked = Take(CheckGenerators(generators, generatorsText));
+  std::string error;
+  std::vector<std::int32_t> hops;
+  std::vector<std::int32_t> steps;
+  {
+    const py::gil_scoped_release release;
+    const auto table = RouteTable::Build(vertexCount, checked, &error);
+    if (table) {
+      const std::size_t k = table->generators().size();
+      hops.resize(static_cast<std::size_t>(vertexCount));
+      steps.resize(hops.size() * k);
+      for (std::int32_t t = 0; t < vertexCount; ++t) {
+        const auto row = static_cast<std::size_t>(t);
+        hops[row] = table->Route(t, std::span(steps).subspan(row * k, k));
+      }
+    }
+  }
+  if (hops.empty()) throw py::value_error(error);
+  return {std::move(hops), std::move(steps)};
+}
+
 RangeInput MakeRange(std::int64_t first, std::int64_t last, std::string text) {
   return {first, last, std::move(text)};
 }
@@ -139,4 +170,5 @@ PYBIND11_MODULE(_circscan, m) {
       py::arg("k"), py::arg("d_first"), py::arg("d_last"), py::arg("d_text"), py::arg("threads"),
       py::arg("on_progress"), py::arg("ring") = false);
   m.def("analyze", &AnalyzeOne, "analyze(n, generators, generators_text) -> tuple");
+  m.def("routes", &Routes, "routes(n, generators, generators_text) -> (hops, flat steps)");
 }

@@ -17,7 +17,10 @@
 #include "candidates.h"
 #include "orbit.h"
 #include "ring_search.h"
+#include "sampled_ceiling.h"
 #include "search.h"
+#include "sum_bound.h"
+#include "unit_check.h"
 
 namespace circscan {
 namespace {
@@ -56,6 +59,15 @@ class PrefixCover {
   std::vector<std::int32_t> prefix_;
 };
 
+// By average: true when the set is certainly not the smallest of its class
+// or its sum certainly exceeds `sum`, so it needs neither test nor search.
+bool PassedOver(SumBound& sums, const std::vector<std::int32_t>& inverses, std::int64_t sum,
+                std::span<const std::int32_t> set) {
+  if (!sums.enabled()) return false;
+  if (set[0] == 1 && !MayBeSmallest(sums.n(), set, inverses)) return true;
+  return !sums.MayReach(sum, set);
+}
+
 // The expected cost of one set of n, in units of a set of a small n: with
 // one generator the search walks n / 2 levels; with more, the few sets that
 // reach a search cost in proportion to n.
@@ -80,7 +92,11 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
   for (std::size_t t = 0; t < plan.taskCount(query.ring); ++t) {
     if (InShard(n, t, query.shard)) mine.push_back(t);
   }
-  std::atomic<std::uint64_t> ceiling{UINT64_MAX};
+  // By average, a sample's best sum lets the bound drop sets from the start.
+  const bool bySum = query.by == By::kAverage && query.k > 1;
+  std::atomic<std::uint64_t> ceiling{bySum ? SampledCeiling(plan, mine, codec) : UINT64_MAX};
+  const std::vector<std::int32_t> inverses =
+      bySum ? FoldedInverses(n) : std::vector<std::int32_t>{};
   std::mutex mutex;
   Tally total;
   total.keepClasses = query.all;
@@ -95,6 +111,7 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
     // matters where a whole N holds one such set.
     std::optional<RingSearch> search;
     PrefixCover cover(n);
+    std::optional<SumBound> sums;
     std::vector<std::int32_t> scratch;
     Tally local;
     local.keepClasses = query.all;
@@ -108,6 +125,8 @@ Outcome BestOf(std::int32_t n, const BestQuery& query, const RunHooks& hooks) {
             !cover.Within(now.diameter, set)) {
           return true;
         }
+        if (bySum && !sums) sums.emplace(n, query.k);
+        if (bySum && PassedOver(*sums, inverses, now.sum, set)) return true;
         const OrbitInfo orbit = ExamineOrbit(n, plan.phi(), set, scratch);
         if (!orbit.smallest) return true;
         if (!search) search.emplace(n, query.k);

@@ -38,9 +38,13 @@ struct Analysis {
   double average() const { return static_cast<double>(sum) / static_cast<double>(n - 1); }
 };
 
-// Generators are read as velmar reads them (any integer, mod n, either sign).
-// An error text when n is out of 2..kMaxVertexCount or the circulant is not
-// connected.
+// Generators are read as velmar reads them (any integer, mod n, either sign)
+// and kept folded into 1..n/2, ascending, without repeats or loops. An error
+// text when n is out of 2..kMaxVertexCount or the circulant is not connected.
+std::optional<std::vector<std::int32_t>> ConnectedGenerators(
+    std::int32_t n, const std::vector<std::int32_t>& generators, std::string* error);
+
+// The circulant of ConnectedGenerators in full.
 std::optional<Analysis> Analyze(std::int32_t n, const std::vector<std::int32_t>& generators,
                                 std::string* error);
 

@@ -95,6 +95,12 @@ TEST_F(Cli, BadInputExitsWithTwoAMessageAndTheUsageLineAndNoOutput) {
                                 "best --n 5..10 --k 2 --shard '' --format json",
                                 "best --n 5..10 --k ''",
                                 "analyze 37 \"+-5\"",
+                                "routes 12 \"2 4\"",
+                                "routes 1 1",
+                                "routes 5..9 1",
+                                "routes 10 \"1 y\"",
+                                "routes 10",
+                                "routes 10 1 --format xml",
                                 "help",
                                 ""}) {
     const Outcome o = Run(arguments);
@@ -122,9 +128,10 @@ TEST_F(Cli, MessagesQuoteWhatWasTypedAndNameTheCommands) {
   for (const char* word : {"bst", "help", "--frobnicate"}) {
     EXPECT_EQ(message(std::string(word) + " --n 5"),
               "circscan: '" + std::string(word) +
-                  "' is not a command; the commands are best, largest, analyze and merge");
+                  "' is not a command; the commands are best, largest, analyze, routes and merge");
   }
-  EXPECT_EQ(message(""), "circscan: a command is required: best, largest, analyze or merge");
+  EXPECT_EQ(message(""),
+            "circscan: a command is required: best, largest, analyze, routes or merge");
   for (const char* list : {"+-5", "+", "5+"}) {
     EXPECT_EQ(message(std::string("analyze 37 '") + list + "'"),
               "circscan: generators: '" + std::string(list) +
@@ -140,7 +147,8 @@ TEST_F(Cli, HelpAndVersion) {
   const Outcome help = Run("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("circscan best --n 5..200 --k 2"), std::string::npos) << help.out;
-  EXPECT_NE(help.out.find("N runs from 3 to 1000000 (analyze: 2 to 1000000)"), std::string::npos);
+  EXPECT_NE(help.out.find("N runs from 3 to 1000000 (analyze and routes: 2 to 1000000)"),
+            std::string::npos);
   const Outcome bestHelp = Run("best --help");
   EXPECT_EQ(bestHelp.status, 0);
   EXPECT_NE(bestHelp.out.find("--shard"), std::string::npos);
@@ -168,6 +176,34 @@ TEST_F(Cli, ResultsGoToStdoutAndNothingToAStderrThatIsNotATerminal) {
   const Outcome a = Run("analyze 8 \"1 2\"");
   EXPECT_EQ(a.status, 0);
   EXPECT_NE(a.out.find("average     1.42857\n"), std::string::npos) << a.out;
+}
+
+// The three formats carry the same routes; the generators are read as
+// analyze reads them, and the table is streamed whole.
+TEST_F(Cli, RoutesWritesTheSameRowsInEveryFormat) {
+  const Outcome csv = Run("routes 1000000 '1 -999000 1' --format csv");
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(csv.err, "");
+  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "destination,hops,steps");
+  EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 1000001);
+  EXPECT_NE(csv.out.find("\n999999,1,-1 0\n"), std::string::npos);
+  EXPECT_NE(csv.out.find("\n1999,3,-1 2\n2000,2,0 2\n2001,3,1 2\n"), std::string::npos);
+  const Outcome table = Run("routes 13 '1 5'");
+  const Outcome json = Run("routes 13 '18 1' --format json");
+  ASSERT_EQ(table.status, 0);
+  EXPECT_EQ(table.out.substr(0, table.out.find('\n')), "destination  hops  +-1  +-5");
+  std::istringstream rows(table.out.substr(table.out.find('\n') + 1));
+  std::istringstream lines(json.out);
+  std::string line;
+  int t = 0;
+  for (int destination, hops, x1, x5; rows >> destination >> hops >> x1 >> x5; ++t) {
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(destination, t);
+    EXPECT_EQ(line, "{\"destination\":" + std::to_string(t) + ",\"hops\":" + std::to_string(hops) +
+                        ",\"steps\":[" + std::to_string(x1) + "," + std::to_string(x5) + "]}");
+  }
+  EXPECT_EQ(t, 13);
+  EXPECT_FALSE(std::getline(lines, line));
 }
 
 TEST_F(Cli, ThreeShardFilesMergeIntoTheSingleRunByteForByte) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "brute_force.h"
 #include "previous_largest.h"
 #include "reference_search.h"
 #include "search.h"
@@ -55,6 +56,54 @@ TEST(AgainstPreviousWalk, LargestAcrossDegreesAndDiameters) {
       const LargestQuery query{c.k, c.dFrom, c.dTo, {}, ring};
       EXPECT_EQ(FindLargest(query), previous::FindLargest(query)) << "k=" << c.k << " " << ring;
     }
+  }
+}
+
+// The search by average drops sets by a bound on their sums, from a first
+// ceiling drawn from a sample: both must leave every tie in place, on rings
+// of every kind (primes, powers of two, many divisors, even and odd, below
+// and around the vectors of 16 and 32 residues) and with every degree.
+TEST(AgainstReference, BestOnManyRangesAndDegrees) {
+  struct Range {
+    std::int32_t nFrom;
+    std::int32_t nTo;
+    std::int32_t k;
+  };
+  for (const Range& r : std::vector<Range>{{3, 400, 2},
+                                           {1020, 1030, 2},
+                                           {201, 320, 3},
+                                           {719, 721, 3},
+                                           {1021, 1024, 3},
+                                           {81, 120, 4},
+                                           {10, 64, 5},
+                                           {12, 36, 6},
+                                           {14, 24, 7}}) {
+    ExpectBestAsReference(r.nFrom, r.nTo, r.k);
+  }
+}
+
+// Ring searches draw their first ceiling from ring sets only: a better set
+// without 1 must not hide the best ring set.
+TEST(AgainstReference, RingBestMatchesBruteForceOnLargerRings) {
+  for (const auto& [n, k] : std::vector<std::pair<std::int32_t, std::int32_t>>{
+           {251, 3}, {256, 3}, {360, 3}, {97, 4}, {120, 4}, {48, 5}}) {
+    for (const By by : {By::kDiameter, By::kAverage}) {
+      const auto rows = FindBest({n, n, k, by, {}, true, false});
+      const auto expected = testing::BruteBest(n, k, by, true);
+      ASSERT_TRUE(expected);
+      ASSERT_EQ(rows.size(), 1u);
+      EXPECT_EQ(rows.front(), *expected) << "n=" << n << " k=" << k;
+    }
+  }
+}
+
+// Each part draws its first ceiling from its own sets, so a part keeps its
+// own best even where another part holds a better one.
+TEST(AgainstReference, BestShardsMergeToTheReference) {
+  for (const By by : {By::kDiameter, By::kAverage}) {
+    std::vector<std::vector<BestRow>> parts;
+    for (std::int32_t i = 1; i <= 3; ++i) parts.push_back(FindBest({100, 180, 3, by, {i, 3}}));
+    EXPECT_EQ(MergeBest(parts), reference::FindBest({100, 180, 3, by, {}}));
   }
 }
 

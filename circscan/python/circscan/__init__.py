@@ -10,6 +10,8 @@ The same C++ search as the ``circscan`` command line, with its exact answers:
     [LargestRow(k=2, diameter=2, n=13, generators=(1, 5)), ...]
     >>> circscan.analyze(37, [1, 5, 11]).diameter
     4
+    >>> circscan.routes(37, [1, 5, 11])[20]
+    Route(destination=20, hops=3, steps=(-1, -1, -1))
 
 Ranges are ``range`` objects (the last value excluded, as Python counts),
 ``(first, last)`` pairs (both included) or one number. Bad values raise
@@ -23,14 +25,15 @@ from . import _arguments, _convert
 from ._circscan import analyze as _analyze
 from ._circscan import best as _best
 from ._circscan import largest as _largest
+from ._circscan import routes as _routes
 from ._progress import progress_callback
-from ._records import Analysis, LargestRow, Row
+from ._records import Analysis, LargestRow, Route, Row
 
-__all__ = ["best", "largest", "analyze", "to_networkx", "to_dataframe",
-           "Row", "LargestRow", "Analysis"]
+__all__ = ["best", "largest", "analyze", "routes", "to_networkx", "to_dataframe",
+           "Row", "LargestRow", "Analysis", "Route"]
 
 # Shown, and pickled, under the name users import them by.
-for _record in (Row, LargestRow, Analysis):
+for _record in (Row, LargestRow, Analysis, Route):
     _record.__module__ = __name__
 
 
@@ -104,6 +107,25 @@ def analyze(n, generators):
     return Analysis(n, tuple(folded), tuple(distances), d, total / (n - 1), total)
 
 
+def routes(n, generators):
+    """A shortest route from vertex 0 to every vertex of the circulant with
+    ``n`` vertices (2 to 1,000,000): a list of Route, one per destination
+    0..N-1, equal to ``circscan routes``. Generators are read as by
+    ``analyze``, and each Route's ``steps`` follow them as ``analyze`` lists
+    them (folded into 1..N/2, ascending, without repeats). Of the shortest
+    routes to a vertex, the one with the most steps of +s1, then of -s1, then
+    of +s2, -s2 and so on.
+
+    >>> routes(13, [1, 5])[4]
+    Route(destination=4, hops=2, steps=(-1, 1))
+    """
+    n = _arguments.clamp64(_arguments.whole_number(n, "n"))
+    values, text = _arguments.generator_list(generators)
+    hops, steps = _routes(n, values, text)
+    k = len(steps) // len(hops)
+    return [Route(t, h, tuple(steps[t * k:t * k + k])) for t, h in enumerate(hops)]
+
+
 def to_networkx(n, generators):
     """The circulant as a networkx.Graph: vertices 0..N-1, each joined to v + s
     and v - s (mod N) for every generator s. Equal to
@@ -114,7 +136,7 @@ def to_networkx(n, generators):
 
 
 def to_dataframe(rows):
-    """The rows of one ``best`` or ``largest`` call as a pandas.DataFrame with the
-    command line's CSV columns (generators as tuples, averages as exact
-    floats). Needs pandas (Debian: python3-pandas)."""
+    """The rows of one ``best``, ``largest`` or ``routes`` call as a
+    pandas.DataFrame with the command line's CSV columns (generators and steps
+    as tuples, averages as exact floats). Needs pandas (Debian: python3-pandas)."""
     return _convert.dataframe(rows)

@@ -31,7 +31,7 @@ def dataframe(rows):
     rows = list(rows)
     kinds = {type(r) for r in rows}
     if len(kinds) > 1 or not kinds <= CSV_COLUMNS.keys():
-        raise TypeError("to_dataframe takes the rows of one best() or one largest() call")
+        raise TypeError("to_dataframe takes the rows of one best(), largest() or routes() call")
     if not rows:
         return pd.DataFrame()
     columns = CSV_COLUMNS[kinds.pop()]

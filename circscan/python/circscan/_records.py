@@ -12,8 +12,10 @@ class Row:
     ``diameter`` its diameter D, ``distance_sum`` the exact sum of the
     distances from vertex 0, ``average`` that sum divided by N - 1 (the float
     nearest the exact ratio), and ``optimal_sets`` how many sets of the whole
-    search space reach the same D and sum. ``by`` is the order searched:
-    "diameter" (D first, then the average) or "average".
+    search space (of the ring sets, with ``ring=True``) reach the same D and
+    sum. With ``all=True`` there is a Row for each of them, ``generators``
+    being that set. ``by`` is the order searched: "diameter" (D first, then
+    the average) or "average".
     """
 
     n: int
@@ -53,8 +55,23 @@ class Analysis:
     distance_sum: int
 
 
+@dataclass(frozen=True)
+class Route:
+    """A shortest route from vertex 0 to ``destination`` (from ``routes``), and
+    from any vertex v to v + destination: ``hops`` steps in all, ``steps[i]``
+    of them along the i-th generator as ``analyze`` lists them (negative:
+    backwards). Of the shortest routes, the one with the most steps of +s1,
+    then of -s1, then of +s2, -s2, ...; read in generator order, a route
+    without its last step is the route of the vertex before."""
+
+    destination: int
+    hops: int
+    steps: Tuple[int, ...]
+
+
 # The columns of the command line's CSV output, in its order.
 CSV_COLUMNS = {
     Row: ("n", "k", "by", "generators", "diameter", "average", "optimal_sets"),
     LargestRow: ("k", "diameter", "n", "generators"),
+    Route: ("destination", "hops", "steps"),
 }

@@ -33,6 +33,11 @@ REFUSED = [
     (lambda: circscan.analyze(8, [0]), ["analyze", "8", "0"]),
     (lambda: circscan.analyze(8, []), ["analyze", "8", ""]),
     (lambda: circscan.analyze(8, [1, 2**31]), ["analyze", "8", "1 2147483648"]),
+    (lambda: circscan.routes(1, [1]), ["routes", "1", "1"]),
+    (lambda: circscan.routes(1_000_001, [1]), ["routes", "1000001", "1"]),
+    (lambda: circscan.routes(8, [2, -4, 10]), ["routes", "8", "2 -4 10"]),
+    (lambda: circscan.routes(8, []), ["routes", "8", ""]),
+    (lambda: circscan.routes(8, [1, -(2**31) - 1]), ["routes", "8", "1 -2147483649"]),
 ]
 
 
@@ -72,6 +77,8 @@ def test_numbers_beyond_64_bits_are_refused_as_written():
         lambda: circscan.analyze(37, "1 5 11"),
         lambda: circscan.analyze(37, 5),
         lambda: circscan.analyze(37, [1, 5.5]),
+        lambda: circscan.routes("13", [1, 5]),
+        lambda: circscan.routes(13, "1 5"),
     ],
 )
 def test_wrong_kinds_of_value_are_type_errors(call):

@@ -90,6 +90,21 @@ def test_analyze_distances_are_the_breadth_first_ones():
         assert a.diameter == max(expected) and a.distance_sum == sum(expected)
 
 
+@pytest.mark.parametrize("n, generators", [(13, [1, 5]), (2, [1]), (8, [9, 12, -1]),
+                                           (37, [11, 1, 5, 5]), (64, [3, 8, 21, 32]),
+                                           (1000, [-3, 1003, 0, 7])])
+def test_routes_are_the_command_lines_and_shortest(cli_json, n, generators):
+    routes = circscan.routes(n, generators)
+    rows = cli_json("routes", str(n), " ".join(map(str, generators)))
+    assert [(r.destination, r.hops, list(r.steps)) for r in routes] == [
+        (j["destination"], j["hops"], j["steps"]) for j in rows]
+    folded = circscan.analyze(n, generators).generators
+    assert [r.hops for r in routes] == distances(n, folded)
+    for r in routes:
+        assert sum(abs(x) for x in r.steps) == r.hops
+        assert sum(x * s for x, s in zip(r.steps, folded)) % n == r.destination
+
+
 @pytest.mark.parametrize("k, by, ring", [(2, "diameter", False), (2, "average", False),
                                          (3, "diameter", False), (2, "average", True),
                                          (3, "diameter", True)])
