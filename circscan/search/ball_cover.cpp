@@ -5,20 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "bit_words.h"
+
 namespace circscan {
-namespace {
-
-using Word = std::uint64_t;
-
-// The 64 bits of a level starting at bit p.
-inline Word Read(const Word* bits, std::int32_t p) {
-  const auto word = static_cast<std::size_t>(p) >> 6;
-  const int shift = p & 63;
-  if (shift == 0) return bits[word];
-  return (bits[word] >> shift) | (bits[word + 1] << (64 - shift));
-}
-
-}  // namespace
 
 BallCover::BallCover(std::int32_t n, std::int32_t d, std::int32_t depth)
     : n_(n),
@@ -72,15 +61,16 @@ void BallCover::Push(std::int32_t i, std::int32_t s) {
   }
 }
 
-Word BallCover::CoverWord(std::int32_t i, std::int32_t w) const {
+BallCover::Word BallCover::CoverWord(std::int32_t i, std::int32_t w) const {
   const std::int32_t base = 64 * w;  // below n/2 + 1, so base +- turn stays in -n..2n
-  Word covered = Read(Level(i, d_), base);
+  Word covered = ReadBits(Level(i, d_), base);
   for (std::int32_t t = 1; t <= d_ && covered != ~Word{0}; ++t) {
     const Word* level = Level(i, d_ - t);
     const std::int32_t turn = turns_[static_cast<std::size_t>(t)];
     const std::int32_t from = base - turn;
     const std::int32_t to = base + turn;
-    covered |= Read(level, from < 0 ? from + n_ : from) | Read(level, to >= n_ ? to - n_ : to);
+    covered |=
+        ReadBits(level, from < 0 ? from + n_ : from) | ReadBits(level, to >= n_ ? to - n_ : to);
   }
   return covered;
 }

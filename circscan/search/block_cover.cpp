@@ -5,20 +5,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "bit_words.h"
 #include "number_theory.h"
 
 namespace circscan {
 namespace {
 
 using Word = std::uint64_t;
-
-// The 64 bits starting at bit p.
-inline Word Read(const Word* bits, std::int32_t p) {
-  const auto word = static_cast<std::size_t>(p) >> 6;
-  const int shift = p & 63;
-  if (shift == 0) return bits[word];
-  return (bits[word] >> shift) | (bits[word + 1] << (64 - shift));
-}
 
 // Calls f(x) for each bit x below `end` that is set.
 template <typename F>
@@ -148,7 +141,7 @@ BlockCover::Word BlockCover::Reach(std::int32_t x, std::int32_t c0, Word wanted)
     for (int side = 0; side < 2; ++side) {
       std::int32_t at = c0 + static_cast<std::int32_t>(place[side].shift);
       if (at >= n_) at -= n_;
-      reached |= Read(&decimated_[place[side].array * words_], at);
+      reached |= ReadBits(&decimated_[place[side].array * words_], at);
     }
     if ((wanted & ~reached) == 0) return wanted;
   }
